@@ -1,0 +1,1 @@
+namespace sono { int dataPlaceholder = 0; }

@@ -1,0 +1,54 @@
+# Shared build settings and small helpers for the project's targets.
+
+set(SONO_WARNINGS -Wall -Wextra -Wpedantic -Wno-missing-field-initializers)
+if(SONO_WERROR)
+  list(APPEND SONO_WARNINGS -Werror)
+endif()
+
+if(SONO_SANITIZE STREQUAL "address")
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+elseif(SONO_SANITIZE STREQUAL "thread")
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+elseif(NOT SONO_SANITIZE STREQUAL "")
+  message(FATAL_ERROR "SONO_SANITIZE must be empty, address or thread")
+endif()
+
+# sono_add_library(<name> SOURCES ... [LIBS ...])
+# A static library of one layer folder; headers are included as "folder/File.h"
+# from the source root.
+function(sono_add_library name)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${A_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_compile_options(${name} PRIVATE ${SONO_WARNINGS})
+  target_link_libraries(${name} PUBLIC ${A_LIBS})
+endfunction()
+
+# Adds every sub-folder of <dir> that holds a CMakeLists.txt.
+function(sono_add_layer_dirs dir)
+  file(GLOB children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*)
+  list(SORT children)
+  foreach(child ${children})
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
+
+# sono_add_test(<name> SOURCES ... LIBS ... LABELS ... [ENV ...] [TIMEOUT s])
+# A Qt Test executable registered with CTest under the given labels.
+function(sono_add_test name)
+  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LIBS;LABELS;ENV" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_compile_options(${name} PRIVATE ${SONO_WARNINGS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${A_LIBS} Qt6::Test)
+  add_test(NAME ${name} COMMAND ${name})
+  if(NOT A_TIMEOUT)
+    set(A_TIMEOUT 300)
+  endif()
+  set_tests_properties(${name} PROPERTIES LABELS "${A_LABELS}" TIMEOUT ${A_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SONO_SOURCE_DIR=${PROJECT_SOURCE_DIR};${A_ENV}")
+endfunction()
