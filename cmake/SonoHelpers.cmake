@@ -52,3 +52,15 @@ function(sono_add_test name)
   set_tests_properties(${name} PROPERTIES LABELS "${A_LABELS}" TIMEOUT ${A_TIMEOUT}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SONO_SOURCE_DIR=${PROJECT_SOURCE_DIR};${A_ENV}")
 endfunction()
+
+# sono_embed_text(<var> <file> <symbol> <namespace>): a generated source
+# holding the file's bytes as `const char symbol[]`; appended to <var>.
+function(sono_embed_text var file symbol ns)
+  get_filename_component(base ${file} NAME)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/embedded_${base}.cpp)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -DIN=${file} -DOUT=${out} -DNAME=${symbol} -DNS=${ns}
+            -P ${PROJECT_SOURCE_DIR}/cmake/EmbedText.cmake
+    DEPENDS ${file} ${PROJECT_SOURCE_DIR}/cmake/EmbedText.cmake VERBATIM)
+  set(${var} ${${var}} ${out} PARENT_SCOPE)
+endfunction()

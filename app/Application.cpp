@@ -1,0 +1,28 @@
+#include "app/Application.h"
+
+#include "app/data/DM_Sonopaine.h"
+#include "board/U_Sonopaine.h"
+#include "editors/U_Opcoes.h"
+
+namespace sono::app {
+
+Application::Application(const QString& folder) {
+  dm_ = std::make_unique<TDM>(folder);
+  DM = dm_.get();
+  DM->DataModuleCreate();
+  main_ = std::make_unique<TFrmSonopaine>();
+  // The start-up instance of the options window is never shown; the options
+  // command opens a fresh one each time.
+  options_ = std::make_unique<TFrmOpcoes>();
+}
+
+Application::~Application() {
+  options_.reset();
+  main_.reset();
+  DM = nullptr;
+  dm_.reset();
+}
+
+void Application::show() { main_->showMaximized(); }
+
+}  // namespace sono::app

@@ -1,1 +1,0 @@
-namespace sono { int appPlaceholder = 0; }

@@ -1,1 +1,0 @@
-namespace sono { int dataPlaceholder = 0; }
