@@ -1,5 +1,6 @@
 #include "app/data/DM_Sonopaine.h"
 
+#include "app/data/ConnectionString.h"
 #include "app/data/Credentials.h"
 #include "platform/firebird/FbError.h"
 #include "platform/firebird/FbStatement.h"
@@ -186,8 +187,7 @@ void TDM::DataModuleCreate() {
       DB_KyrelPlay->close();
       DB_KyrelPlay->setDatabaseName(caminhoKyrelPlay);
       DB_KyrelPlay->open();
-      const qsizetype colon = caminhoKyrelPlay.indexOf(':');
-      ServidorKyrelPlay = colon < 0 ? QString() : caminhoKyrelPlay.left(colon);
+      ServidorKyrelPlay = data::serverPart(caminhoKyrelPlay);
     } catch (const fb::FbError& e) {
       qWarning("Connecting %s: %s", qUtf8Printable(caminhoKyrelPlay), qUtf8Printable(e.message()));
       dialogs::showMessage(QStringLiteral("Não foi possível Conectar com a Base de Dados do Kyrel Play"));

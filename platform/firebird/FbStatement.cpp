@@ -7,6 +7,7 @@
 
 #include <ibase.h>
 
+#include <cstdint>
 #include <cstring>
 
 namespace sono::fb {
@@ -18,6 +19,8 @@ namespace {
 // Text length used for column types that are converted to text by the server.
 constexpr unsigned kConvertedTextLength = 64;
 constexpr unsigned kCharsetNone = 0;  // CS_NONE: bytes as stored
+
+bool fitsInt32(std::int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
 
 bool isIntegerType(unsigned t) { return t == SQL_SHORT || t == SQL_LONG || t == SQL_INT64; }
 
@@ -68,7 +71,9 @@ FbStatement::FbStatement(FbDatabase& db, FbTransaction& tra, const QByteArray& s
       c.scale = out->getScale(st, i);
       c.nullable = out->isNullable(st, i);
       if (c.isInteger()) {
-        b->setType(st, i, SQL_INT64 + 1);
+        // 32-bit stays 32-bit: a dialect 1 connection to a server refuses
+        // a 64-bit integer in the message.
+        b->setType(st, i, (c.sqlType == SQL_INT64 ? SQL_INT64 : SQL_LONG) + 1);
         b->setScale(st, i, 0);
       } else if (c.isText()) {
         b->setType(st, i, SQL_VARYING + 1);
@@ -134,7 +139,7 @@ void FbStatement::execute() {
       for (unsigned i = 0; i < nIn; ++i) {
         const FbValue& v = d_->params[static_cast<int>(i)];
         if (v.isInteger()) {
-          b->setType(st, i, SQL_INT64 + 1);
+          b->setType(st, i, (fitsInt32(v.toInteger()) ? SQL_LONG : SQL_INT64) + 1);
           b->setScale(st, i, 0);
         } else {
           b->setType(st, i, SQL_VARYING + 1);
@@ -153,7 +158,12 @@ void FbStatement::execute() {
         char* field = base + in->getOffset(st, i);
         if (v.isInteger()) {
           const std::int64_t x = v.toInteger();
-          std::memcpy(field, &x, sizeof x);
+          if (fitsInt32(x)) {
+            const auto x32 = static_cast<std::int32_t>(x);
+            std::memcpy(field, &x32, sizeof x32);
+          } else {
+            std::memcpy(field, &x, sizeof x);
+          }
         } else {
           const QByteArray bytes = v.toBytes();
           const auto len = static_cast<unsigned short>(bytes.size());
@@ -181,7 +191,13 @@ void FbStatement::execute() {
           const char* field = base + offs[i];
           if (columns_[i].isInteger()) {
             std::int64_t x = 0;
-            std::memcpy(&x, field, sizeof x);
+            if (columns_[i].sqlType == SQL_INT64) {
+              std::memcpy(&x, field, sizeof x);
+            } else {
+              std::int32_t x32 = 0;
+              std::memcpy(&x32, field, sizeof x32);
+              x = x32;
+            }
             row[i] = FbValue(x);
           } else {
             unsigned short len = 0;

@@ -1,0 +1,14 @@
+sono_add_test(test_firebird_layer
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/data/tst_firebird.cpp
+  LIBS sono_data
+  LABELS data)
+
+sono_add_test(test_data_module
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/data/tst_datamodule.cpp
+  LIBS sono_data
+  LABELS data)
+
+sono_add_test(test_start_sequence
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/data/tst_startsequence.cpp
+  LIBS sono_app
+  LABELS data gui)
