@@ -64,3 +64,28 @@ function(sono_embed_text var file symbol ns)
     DEPENDS ${file} ${PROJECT_SOURCE_DIR}/cmake/EmbedText.cmake VERBATIM)
   set(${var} ${${var}} ${out} PARENT_SCOPE)
 endfunction()
+
+# Fuzz targets. With SONO_FUZZ (clang) everything is instrumented for
+# libFuzzer; otherwise each target is built with a small driver that replays
+# its seed corpus and a fixed set of mutations of it, and runs as a test.
+if(SONO_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# sono_add_fuzzer(<name> SOURCES ... LIBS ... LABELS ... [CORPUS dir])
+# The sources define LLVMFuzzerTestOneInput.
+function(sono_add_fuzzer name)
+  cmake_parse_arguments(A "" "CORPUS" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_options(${name} PRIVATE ${SONO_WARNINGS})
+  target_link_libraries(${name} PRIVATE ${A_LIBS})
+  if(SONO_FUZZ)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  else()
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/fuzz/support/ReplayMain.cpp)
+    add_test(NAME ${name} COMMAND ${name} ${A_CORPUS})
+    set_tests_properties(${name} PROPERTIES LABELS "${A_LABELS}" TIMEOUT 300)
+  endif()
+endfunction()
