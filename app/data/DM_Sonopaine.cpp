@@ -52,7 +52,7 @@ TDM::TDM(const QString& folder, QObject* parent)
       DS_PerfilBotoes(new fb::FbDataSource(Q_PerfilBotoes, this)),
       Q_Sonopaine(new FbDataset(this)),
       DS_Sonopaine(new fb::FbDataSource(Q_Sonopaine, this)),
-      TB_Configuracao(new FbDataset(this)),
+      TB_Configuracao(new fb::FbTable(this)),
       DS_Configuracao(new fb::FbDataSource(TB_Configuracao, this)),
       folder_(folder) {
   setUpComponents();
@@ -117,7 +117,7 @@ void TDM::setUpComponents() {
 
   TB_Configuracao->setDatabase(DB_Audio);
   TB_Configuracao->setTransaction(Trans_Audio);
-  TB_Configuracao->setSql(QByteArray("SELECT * FROM TB_CONFIGURACAO"));
+  TB_Configuracao->setTableName(QStringLiteral("TB_CONFIGURACAO"));
   TB_Configuracao->setCachedUpdates(false);
   TB_Configuracao->setUpdateSql({
       "select CFG_CODIGO, CFG_SKIN, CFG_IDIOMA, CFG_PLACASONOPAINE, CFG_BUFFERSSONOPAINE, CFG_GUID, CFG_VERSAO, "

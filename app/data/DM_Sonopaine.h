@@ -41,7 +41,7 @@ class TDM : public QObject {
   sono::fb::FbDataSource* DS_PerfilBotoes;
   sono::fb::FbDataset* Q_Sonopaine;
   sono::fb::FbDataSource* DS_Sonopaine;
-  sono::fb::FbDataset* TB_Configuracao;
+  sono::fb::FbTable* TB_Configuracao;
   sono::fb::FbDataSource* DS_Configuracao;
   sono::fb::FbStoredProc SP_AlteraOrdemSonopaine;
   sono::fb::FbStoredProc SP_ReordenarSonopaine;

@@ -493,6 +493,16 @@ FbField FbDataset::fieldByName(const QString& name) {
   return FbField(this, idx);
 }
 
+// ---------------------------------------------------------------- FbTable
+
+void FbTable::setTableName(const QString& name) {
+  static const QRegularExpression ident(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]*$"));
+  if (!ident.match(name).hasMatch()) throw FbError(QStringLiteral("Invalid table name: %1").arg(name));
+  if (active()) close();
+  table_ = name;
+  setSql("SELECT * FROM " + name.toUpper().toLatin1());
+}
+
 // ----------------------------------------------------------- FbDataSource
 
 FbDataSource::FbDataSource(FbDataset* ds, QObject* parent) : QObject(parent) { setDataset(ds); }

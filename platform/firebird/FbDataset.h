@@ -204,6 +204,19 @@ class FbDataset : public QObject {
   int insertedAt_ = -1;
 };
 
+// A dataset over one whole table ("SELECT * FROM <table>").
+class FbTable : public FbDataset {
+  Q_OBJECT
+ public:
+  using FbDataset::FbDataset;
+  // Raises FbError for a name that is not a plain identifier.
+  void setTableName(const QString& name);
+  const QString& tableName() const { return table_; }
+
+ private:
+  QString table_;
+};
+
 // Links a dataset to the controls and detail datasets that follow it.
 class FbDataSource : public QObject {
   Q_OBJECT
