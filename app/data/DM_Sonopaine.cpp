@@ -54,8 +54,10 @@ TDM::TDM(const QString& folder, QObject* parent)
       DS_Sonopaine(new fb::FbDataSource(Q_Sonopaine, this)),
       TB_Configuracao(new fb::FbTable(this)),
       DS_Configuracao(new fb::FbDataSource(TB_Configuracao, this)),
+      sd1(new sono::skin::TSkinData(this)),
       folder_(folder) {
   setUpComponents();
+  sd1->setActive(true);
 }
 
 TDM::~TDM() {

@@ -8,6 +8,7 @@
 #include "platform/firebird/FbDataset.h"
 #include "platform/firebird/FbStoredProc.h"
 #include "platform/firebird/FbTransaction.h"
+#include "platform/skin/SkinData.h"
 
 #include <QObject>
 #include <QString>
@@ -45,6 +46,8 @@ class TDM : public QObject {
   sono::fb::FbDataSource* DS_Configuracao;
   sono::fb::FbStoredProc SP_AlteraOrdemSonopaine;
   sono::fb::FbStoredProc SP_ReordenarSonopaine;
+  // The skin of every window; active from the start, with no skin file.
+  sono::skin::TSkinData* sd1;
 
   QString ConectaKyrelPlay;
   QString CaminhoBotoesKyrelPlay;
