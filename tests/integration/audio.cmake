@@ -17,3 +17,8 @@ sono_add_test(tst_audio_file
   SOURCES integration/audio/tst_audio_file.cpp
   LIBS sono_test_audio_support
   LABELS audio)
+
+sono_add_test(tst_audio_playback
+  SOURCES integration/audio/tst_audio_playback.cpp
+  LIBS sono_test_audio_support sono_playback
+  LABELS audio)
