@@ -22,3 +22,8 @@ sono_add_test(tst_audio_playback
   SOURCES integration/audio/tst_audio_playback.cpp
   LIBS sono_test_audio_support sono_playback
   LABELS audio)
+
+sono_add_test(tst_audio_noserver
+  SOURCES integration/audio/tst_audio_noserver.cpp
+  LIBS sono_test_audio_support sono_playback
+  LABELS audio)
