@@ -4,6 +4,7 @@
 #include "platform/audio/WaveOut.h"
 
 #include <QFileInfo>
+#include <QPointer>
 #include <exception>
 
 bool CarregarArquivo(const QString& arquivo, TMMAudioFile* leitor)
@@ -27,6 +28,9 @@ bool TocarArquivo(const QString& arquivo, TMMAudioFile* leitor, TMMWaveOut* said
 {
   if (!leitor || !saida)
     return false;
+  // The stop notification of a failed start may release the output; the
+  // release is deferred, and the guard covers a handler that deletes it.
+  QPointer<TMMWaveOut> guard(saida);
   try {
     if (!CarregarArquivo(arquivo, leitor))
       return false;
@@ -34,12 +38,8 @@ bool TocarArquivo(const QString& arquivo, TMMAudioFile* leitor, TMMWaveOut* said
     return true;
   } catch (const std::exception&) {
     // Playback never shows a message: a file that cannot sound is silent.
-    // The output may already be gone if its stop notification released it
-    // (it is deleted later, from the event loop, so the pointer is valid).
-    try {
-      saida->stop();
-    } catch (const std::exception&) {
-    }
+    if (guard)
+      guard->stop();
     return false;
   }
 }

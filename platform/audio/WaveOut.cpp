@@ -73,6 +73,8 @@ void TMMWaveOut::openDevice(const sono::audio::PcmFormat& format)
     throw EMMError(QStringLiteral("WaveOutOpen: %1").arg(paText(err)));
   stream_ = stream;
   streamFormat_ = format;
+  openedDeviceId_ = deviceId_;
+  openedBuffers_ = numBuffers_;
 }
 
 void TMMWaveOut::closeDevice()
@@ -91,7 +93,9 @@ void TMMWaveOut::start()
     throw EMMError(QStringLiteral("WaveOutStart: no audio file to play"));
   TMMAudioFile* reader = input_;
   const sono::audio::PcmFormat format = reader->format();
-  if (stream_ && format != streamFormat_)
+  // Reopen when the file's format or the settings differ from the open device's.
+  if (stream_ && (format != streamFormat_ || deviceId_ != openedDeviceId_ ||
+                  numBuffers_ != openedBuffers_))
     closeDevice();
   if (!stream_)
     openDevice(format);

@@ -97,6 +97,8 @@ class TMMWaveOut : public QObject {
 
   void* stream_ = nullptr;  // PaStream, touched by the feeder only while it runs
   sono::audio::PcmFormat streamFormat_;
+  int openedDeviceId_ = 0;
+  int openedBuffers_ = 0;
   long hostFrames_ = 0;     // the host buffer's size when empty
   bool playing_ = false;
   unsigned generation_ = 0;
