@@ -10,7 +10,8 @@ Application::Application(const QString& folder) {
   dm_ = std::make_unique<TDM>(folder);
   DM = dm_.get();
   DM->DataModuleCreate();
-  main_ = std::make_unique<TFrmSonopaine>();
+  main_ = std::make_unique<TFrmSonopaine>(nullptr, folder, DM->sd1);
+  main_->setJanelaOpcoes([](QWidget* parent) { return std::make_unique<TFrmOpcoes>(parent); });
   // The start-up instance of the options window is never shown; the options
   // command opens a fresh one each time.
   options_ = std::make_unique<TFrmOpcoes>();
