@@ -22,6 +22,14 @@ bool looksLikeIco(QByteArrayView head) {
   return reserved && type && *reserved == 0 && *type == 1;
 }
 
+// The whole file only when it starts like an icon file: a button may name
+// any file as its icon file, an audio file of many megabytes included.
+QByteArray readIcoFile(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly) || !looksLikeIco(f.peek(4))) return {};
+  return f.readAll();
+}
+
 }  // namespace
 
 QList<IconDirEntry> parseIconDirectory(QByteArrayView data, bool group) {
@@ -95,21 +103,15 @@ QImage extractIcon(const PeImage& module, int index, int size) {
 
 int iconCount(const QString& path) {
   if (auto module = PeImage::open(path)) return int(module->resourceNames(RtGroupIcon).size());
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return 0;
-  const QByteArray data = f.readAll();
-  return looksLikeIco(data) && !parseIconDirectory(data, false).isEmpty() ? 1 : 0;
+  const QByteArray data = readIcoFile(path);
+  return !parseIconDirectory(data, false).isEmpty() ? 1 : 0;
 }
 
 QImage extractIcon(const QString& path, int index, int size) {
   if (index < 0) return {};
   if (auto module = PeImage::open(path)) return extractIcon(*module, index, size);
   if (index != 0) return {};
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  const QByteArray data = f.readAll();
-  if (!looksLikeIco(data)) return {};
-  return iconFromIcoData(data, size);
+  return iconFromIcoData(readIcoFile(path), size);
 }
 
 }  // namespace sono::pe
