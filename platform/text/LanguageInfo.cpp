@@ -61,7 +61,11 @@ QString languageDisplayName(int lcid, const QString& displayLocale) {
   UErrorCode status = U_ZERO_ERROR;
   const int32_t n = uloc_getDisplayName(locale.toLatin1().constData(), display.constData(), buf, 256, &status);
   if (U_FAILURE(status) || n <= 0 || n > 256) return {};
-  return QString(reinterpret_cast<const QChar*>(buf), n);
+  QString name(reinterpret_cast<const QChar*>(buf), n);
+  // Names start with a capital, as the system lists them ("Português
+  // (Brasil)"), whatever the display language's own rule for running text.
+  name[0] = name[0].toUpper();
+  return name;
 }
 
 int defaultAnsiCodePage(int lcid) {

@@ -12,7 +12,8 @@ QString localeNameOfLcid(int lcid);
 
 // The language's full display name ("English (United States)") in the
 // language of `displayLocale` (an ICU/Qt locale name; empty = the user's
-// interface language). Empty when the LCID names no known locale.
+// interface language), starting with a capital. Empty when the LCID names
+// no known locale.
 QString languageDisplayName(int lcid, const QString& displayLocale = {});
 
 // Windows' default ANSI code page for the LCID (1252 for 1046, 932 for
