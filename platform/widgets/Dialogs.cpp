@@ -39,8 +39,15 @@ Answer showReal(const Request& r, QWidget* parent) {
   Answer a;
   switch (r.kind) {
     case Kind::Input: {
-      bool ok = false;
-      a.value = QInputDialog::getText(parent, title, r.text, QLineEdit::Normal, r.value, &ok);
+      QInputDialog dialog(parent);
+      dialog.setWindowTitle(title);
+      dialog.setLabelText(r.text);
+      dialog.setTextValue(r.value);
+      // Its buttons speak the current language, like the message boxes'.
+      dialog.setOkButtonText(buttonText(Ok));
+      dialog.setCancelButtonText(buttonText(Cancel));
+      const bool ok = dialog.exec() == QDialog::Accepted;
+      if (ok) a.value = dialog.textValue();
       a.button = ok ? Ok : Cancel;
       return a;
     }
