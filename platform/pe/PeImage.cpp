@@ -6,8 +6,7 @@ namespace {
 constexpr quint16 kPe32Magic = 0x10B;
 constexpr quint16 kPe32PlusMagic = 0x20B;
 constexpr int kResourceDirectoryIndex = 2;
-// A directory has at most 2 × 65535 entries; more sections than the COFF
-// field can name do not exist either.
+// The system's loader refuses modules with more sections than this.
 constexpr int kMaxSections = 96;
 
 }  // namespace
