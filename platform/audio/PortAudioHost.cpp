@@ -1,9 +1,6 @@
 #include "platform/audio/PortAudioHost.h"
 
 #include <alsa/asoundlib.h>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 #include <portaudio.h>
 #include <vector>
 
@@ -15,33 +12,12 @@ namespace {
 // HDMI, …) while PortAudio probes them; none of that concerns the operator.
 void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
-// The JACK client library prints its failed connection attempts straight to
-// stderr while PortAudio probes for a JACK server; silence it for the probe.
-bool initializeQuietly()
-{
-  std::fflush(stderr);
-  const int saved = ::dup(STDERR_FILENO);
-  const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-  if (saved >= 0 && null >= 0)
-    ::dup2(null, STDERR_FILENO);
-  const bool ok = Pa_Initialize() == paNoError;
-  if (saved >= 0 && null >= 0) {
-    std::fflush(stderr);
-    ::dup2(saved, STDERR_FILENO);
-  }
-  if (null >= 0)
-    ::close(null);
-  if (saved >= 0)
-    ::close(saved);
-  return ok;
-}
-
 class Host {
  public:
   Host()
   {
     snd_lib_error_set_handler(quietAlsa);
-    ok_ = initializeQuietly();
+    ok_ = Pa_Initialize() == paNoError;
     if (!ok_)
       return;
     const PaDeviceIndex n = Pa_GetDeviceCount();
