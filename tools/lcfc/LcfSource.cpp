@@ -40,7 +40,8 @@ std::optional<LanguageSource> parseLanguageSource(const QString& text, ParseErro
   LanguageSource src;
   bool haveLanguage = false;
   enum class Section { None, Strings, Class } section = Section::None;
-  const QStringList lines = text.split(QLatin1Char('\n'));
+  // Editors on the other system like to start UTF-8 files with a byte-order mark.
+  const QStringList lines = (text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text).split(QLatin1Char('\n'));
   auto fail = [&](int line, const QString& message) -> std::optional<LanguageSource> {
     if (error) *error = {line, message};
     return std::nullopt;

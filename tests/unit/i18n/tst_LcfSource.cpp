@@ -26,6 +26,12 @@ class TestLcfSource : public QObject {
     QCOMPARE(src->classes[0].entries[1].text, QStringLiteral("x\\y\n"));
   }
 
+  void byteOrderMarkIsSkipped() {
+    const auto src = parseLanguageSource(QString(QChar(0xFEFF)) + "# English\nlanguage 1033\n");
+    QVERIFY(src);
+    QCOMPARE(src->id, 1033);
+  }
+
   void errorsNameTheLine_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("line");
