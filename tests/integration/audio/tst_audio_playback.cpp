@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <memory>
 
 using namespace sono::test;
@@ -193,17 +194,41 @@ class TestAudioPlayback : public QObject {
     QCOMPARE(p.stops, 1);
   }
 
-  void fileWithoutAudioMayReleaseInItsStop()
+  void releaseInsideTheStopNotification_data()
   {
-    // The button layer releases the player from the stop notification; done
-    // the deferred way this is safe even inside the failing start.
-    auto* p = new Player;
-    QPointer<QObject> owner = p->owner;
-    p->onStop = [&] { owner->deleteLater(); };
-    QVERIFY(!p->play(path("empty.wav")));
-    QTRY_VERIFY(owner.isNull());
-    p->owner = new QObject;  // the old one is gone
-    delete p;
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("deferred");
+    QTest::addColumn<bool>("played");
+    QTest::newRow("end of file, deferred") << "short.wav" << true << true;
+    QTest::newRow("end of file, at once") << "short.wav" << false << true;
+    QTest::newRow("no audio data, deferred") << "empty.wav" << true << false;
+    QTest::newRow("no audio data, at once") << "empty.wav" << false << false;
+  }
+  void releaseInsideTheStopNotification()
+  {
+    // The board releases the player from its stop notification, which for a
+    // file without audio runs inside the failing start.
+    QFETCH(QString, file);
+    QFETCH(bool, deferred);
+    QFETCH(bool, played);
+    auto* owner = new QObject;
+    auto* reader = new TMMAudioFile(owner);
+    auto* output = new TMMWaveOut(owner);
+    QPointer<QObject> alive(owner);
+    int stops = 0;
+    reader->setOutput(output);
+    output->setDeviceID(-1);
+    output->setOnStop([&, owner](QObject* sender) {
+      ++stops;
+      QCOMPARE(sender, static_cast<QObject*>(output));
+      if (deferred)
+        owner->deleteLater();
+      else
+        delete owner;
+    });
+    QCOMPARE(TocarArquivo(path(file), reader, output), played);
+    QTRY_VERIFY_WITH_TIMEOUT(alive.isNull(), 5000);
+    QCOMPARE(stops, 1);
   }
 
   void fadeOutFallsToSilence_data()
@@ -265,7 +290,19 @@ class TestAudioPlayback : public QObject {
     Player p;
     p.output->setLooping(true);
     QVERIFY(p.play(path("loop440.wav")));
+    // Watch the position as the progress timer does: it returns to the start.
+    qint64 previous = 0;
+    int rewinds = 0;
+    QTimer gauge;
+    QObject::connect(&gauge, &QTimer::timeout, [&] {
+      const qint64 now = p.reader->position();
+      rewinds += now < previous;
+      previous = now;
+    });
+    gauge.start(30);
     QTest::qWait(1500);  // five times the file's length
+    gauge.stop();
+    QVERIFY(rewinds >= 3);
     QCOMPARE(p.stops, 0);  // rewinding notifies nobody
     QVERIFY(p.output->isPlaying());
     p.output->setLooping(false);
