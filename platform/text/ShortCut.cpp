@@ -12,7 +12,9 @@ struct KeyName {
 // Keys whose names are fixed texts of their own; everything else takes the
 // toolkit's portable key name.
 constexpr KeyName kNamed[] = {
-    {Qt::Key_Backspace, "BkSp"}, {Qt::Key_Tab, "Tab"},     {Qt::Key_Return, "Enter"},  {Qt::Key_Enter, "Enter"},
+    // The toolkit reports Shift+Tab as Backtab; the text stays "Shift+Tab".
+    {Qt::Key_Backspace, "BkSp"}, {Qt::Key_Tab, "Tab"},     {Qt::Key_Backtab, "Tab"},   {Qt::Key_Return, "Enter"},
+    {Qt::Key_Enter, "Enter"},
     {Qt::Key_Escape, "Esc"},     {Qt::Key_Space, "Space"}, {Qt::Key_PageUp, "PgUp"},   {Qt::Key_PageDown, "PgDn"},
     {Qt::Key_End, "End"},        {Qt::Key_Home, "Home"},   {Qt::Key_Left, "Left"},     {Qt::Key_Up, "Up"},
     {Qt::Key_Right, "Right"},    {Qt::Key_Down, "Down"},   {Qt::Key_Insert, "Ins"},    {Qt::Key_Delete, "Del"},

@@ -26,6 +26,8 @@ class TestShortCut : public QObject {
     QTest::newRow("meta left out") << int(Qt::MetaModifier | Qt::ShiftModifier) << int(Qt::Key_B) << "Shift+B";
     QTest::newRow("BkSp") << none << int(Qt::Key_Backspace) << "BkSp";
     QTest::newRow("Tab") << none << int(Qt::Key_Tab) << "Tab";
+    QTest::newRow("Shift+Tab as the toolkit reports it") << int(Qt::ShiftModifier) << int(Qt::Key_Backtab)
+                                                          << "Shift+Tab";
     QTest::newRow("Enter") << none << int(Qt::Key_Return) << "Enter";
     QTest::newRow("keypad Enter") << none << int(Qt::Key_Enter) << "Enter";
     QTest::newRow("Esc") << none << int(Qt::Key_Escape) << "Esc";
