@@ -14,16 +14,16 @@ target_link_libraries(sono_test_audio_support PUBLIC sono_platform_audio Qt6::Te
   PkgConfig::SONO_TEST_SNDFILE)
 
 sono_add_test(tst_audio_file
-  SOURCES integration/audio/tst_audio_file.cpp
+  SOURCES integration/audio/tst_audio_file.cpp support/audio/SanitizerDefaults.cpp
   LIBS sono_test_audio_support
   LABELS audio)
 
 sono_add_test(tst_audio_playback
-  SOURCES integration/audio/tst_audio_playback.cpp
+  SOURCES integration/audio/tst_audio_playback.cpp support/audio/SanitizerDefaults.cpp
   LIBS sono_test_audio_support sono_playback
   LABELS audio)
 
 sono_add_test(tst_audio_noserver
-  SOURCES integration/audio/tst_audio_noserver.cpp
+  SOURCES integration/audio/tst_audio_noserver.cpp support/audio/SanitizerDefaults.cpp
   LIBS sono_test_audio_support sono_playback
   LABELS audio)

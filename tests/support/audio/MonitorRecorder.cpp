@@ -50,20 +50,3 @@ std::vector<std::int16_t> MonitorRecorder::stop()
 
 }  // namespace sono::test
 
-// The recorder forks parecord from a process whose audio threads are running;
-// the child only execs, so the thread sanitizer's refusal of such forks does
-// not apply (read only by sanitizer builds).
-extern "C" const char* __tsan_default_options()
-{
-  return "die_after_fork=0";
-}
-
-// PulseAudio's client libraries (reached through ALSA's pulse plugin) are
-// not built with the thread sanitizer; their own locking is invisible to it.
-extern "C" const char* __tsan_default_suppressions()
-{
-  return "race:libpulsecommon\n"
-         "race:libpulse.so\n"
-         "race:libasound_module_pcm_pulse\n"
-         "race:libasound_module_conf_pulse\n";
-}
