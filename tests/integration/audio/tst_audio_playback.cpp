@@ -315,6 +315,33 @@ class TestAudioPlayback : public QObject {
     QVERIFY(a.toneLevel(440, first + 100, first + 1300) > 0.45);
   }
 
+  void stopNotifiesFromTheEventLoopAndCloseIsSilent()
+  {
+    MonitorRecorder rec(kDefaultSink);
+    QVERIFY(rec.start());
+    Player p;
+    QVERIFY(p.play(path("long440.wav")));
+    QTRY_VERIFY(p.reader->position() >= 300);
+    p.output->stop();
+    QVERIFY(!p.output->isPlaying());
+    QCOMPARE(p.stops, 0);  // queued, not inside stop()
+    QTRY_COMPARE(p.stops, 1);
+    QVERIFY(p.output->isOpen());
+    // Started again it goes on from where it was; close silences it.
+    p.output->start();
+    QCOMPARE(p.starts, 2);
+    QVERIFY(p.output->isPlaying());
+    p.output->close();
+    QVERIFY(!p.output->isPlaying());
+    QVERIFY(!p.output->isOpen());
+    QTest::qWait(200);
+    QCOMPARE(p.stops, 1);
+    const ToneAnalysis a(rec.stop(), MonitorRecorder::kRate);
+    const int first = a.firstSoundMs(kSound), last = a.lastSoundMs(kSound);
+    QVERIFY(first >= 0);
+    QVERIFY2(last - first < 2000, qPrintable(QString::number(last - first)));
+  }
+
   void bufferCount_data()
   {
     QTest::addColumn<int>("stored");
