@@ -4,6 +4,8 @@
 #include "board/U_Sonopaine.h"
 #include "editors/U_Opcoes.h"
 
+#include <QScreen>
+
 namespace sono::app {
 
 Application::Application(const QString& folder) {
@@ -24,6 +26,11 @@ Application::~Application() {
   dm_.reset();
 }
 
-void Application::show() { main_->showMaximized(); }
+void Application::show() {
+  // Without a window manager a maximise request is not honoured; the
+  // window then fills the screen by itself.
+  if (const QScreen* screen = main_->screen()) main_->setGeometry(screen->availableGeometry());
+  main_->showMaximized();
+}
 
 }  // namespace sono::app

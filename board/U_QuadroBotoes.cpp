@@ -4,6 +4,7 @@
 #include "board/BoardLayout.h"
 #include "platform/firebird/FbError.h"
 #include "platform/skin/SkinData.h"
+#include "platform/text/FileLookup.h"
 #include "platform/widgets/Dialogs.h"
 
 #include <QDir>
@@ -145,7 +146,7 @@ void TQuadroBotoes::PrepararTabelasBotoes(int n) {
 
 void TQuadroBotoes::CarregarIconesSequencia() {
   if (!fonteIcones_) return;
-  const QString lib = QDir(pastaPrograma_).filePath(QStringLiteral("IconList.dll"));
+  const QString lib = text::findCaseInsensitive(pastaPrograma_, QStringLiteral("IconList.dll"));
   if (!QFileInfo(lib).isFile()) return;
   for (int i = 0; i < 20; ++i) ImageSeq->add(fonteIcones_(lib, i));
 }

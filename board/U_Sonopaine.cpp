@@ -4,6 +4,7 @@
 #include "board/Pictures.h"
 #include "board/SystemServices.h"
 #include "platform/skin/SkinData.h"
+#include "platform/text/FileLookup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -51,7 +52,7 @@ TFrmSonopaine::TFrmSonopaine(QWidget* parent, const QString& pastaPrograma, sono
   setWindowTitle(QStringLiteral("Kyrel Sonopaine 2015"));
   resize(800, 500);
   QFont f(QStringLiteral("MS Sans Serif"));
-  f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+  f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
   f.setPixelSize(11);
   setFont(f);
   montarJanela();
@@ -191,13 +192,12 @@ void TFrmSonopaine::FormCreate() {
   // Skin: a start-up step that may fail; any failure leaves the window
   // unskinned.
   try {
-    const QDir pasta(pasta_);
-    if (sd1_ && QFileInfo(pasta.filePath(QStringLiteral("skins"))).isDir() && DM && DM->TB_Configuracao->active() &&
-        !DM->TB_Configuracao->isEmpty()) {
+    const QString skins = sono::text::findCaseInsensitive(pasta_, QStringLiteral("skins"));
+    if (sd1_ && QFileInfo(skins).isDir() && DM && DM->TB_Configuracao->active() && !DM->TB_Configuracao->isEmpty()) {
       QString nome = DM->TB_Configuracao->fieldByName(QStringLiteral("CFG_SKIN")).asString();
       if (nome.isEmpty()) nome = QStringLiteral("Nenhum");
       if (nome != QLatin1String("Nenhum")) {
-        sd1_->setSkinFile(pasta.filePath(QStringLiteral("skins/") + nome + QStringLiteral(".skn")));
+        sd1_->setSkinFile(sono::text::findCaseInsensitive(skins, nome + QStringLiteral(".skn")));
         sd1_->setActive(true);
       }
     }
