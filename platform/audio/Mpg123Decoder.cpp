@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <mpg123.h>
 #include <mutex>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace sono::audio {
@@ -106,6 +107,9 @@ Mpg123Decoder::~Mpg123Decoder()
 // Runs on the scanner thread: counts the samples of every frame.
 void Mpg123Decoder::scan(QByteArray path)
 {
+  // The scan is a background chore: it must not take time from the UI
+  // thread or from any output's feeder.
+  setpriority(PRIO_PROCESS, pid_t(gettid()), 19);
   ScanIo io{::open(path.constData(), O_RDONLY | O_CLOEXEC), &cancelScan_};
   if (io.fd < 0)
     return;
