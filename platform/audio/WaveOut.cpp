@@ -5,6 +5,7 @@
 
 #include <QMetaObject>
 #include <chrono>
+#include <system_error>
 #include <portaudio.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -125,10 +126,16 @@ void TMMWaveOut::start()
     throw EMMError(QStringLiteral("WaveOutStart: %1").arg(paText(err)));
   }
 
-  playing_ = true;
   stopRequest_.store(false, std::memory_order_relaxed);
   const unsigned generation = ++generation_;
-  feeder_ = std::thread([this, reader, generation] { feed(reader, generation); });
+  try {
+    feeder_ = std::thread([this, reader, generation] { feed(reader, generation); });
+  } catch (const std::system_error& e) {
+    Pa_AbortStream(pa(stream_));
+    reader->setPlaying(false);
+    throw EMMError(QStringLiteral("WaveOutStart: %1").arg(QString::fromLocal8Bit(e.what())));
+  }
+  playing_ = true;
 
   const TNotifyEvent handler = onStart_;
   if (handler)
