@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+#include <csignal>
 #include <cstring>
+#include <sys/prctl.h>
 
 namespace sono::test {
 
@@ -27,6 +29,8 @@ bool MonitorRecorder::start()
                          QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(kRate),
                          QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=10"),
                          file_});
+  // A test that dies (a sanitizer stop, a crash) takes its recorder along.
+  process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
   process_.start();
   if (!process_.waitForStarted(5000))
     return false;
