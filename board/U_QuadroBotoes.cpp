@@ -186,16 +186,21 @@ void TQuadroBotoes::MontarBotoes() {
     }
     PrepararTabelasBotoes(linhas);
     if (linhas > 0) {
+      // Built hidden: every button shown on a visible board would have its
+      // neighbours' areas worked out again.
+      conteudo_->hide();
       const int colunas = colunasAtuais();
       for (int i = 0; i < linhas; ++i) {
         CriarBotao(i, colunas);
         q->next();
       }
       PosicionarBotoes(colunas);
+      conteudo_->show();
     }
   } catch (const fb::FbError& e) {
     // The board is what could be built; the error is told as it is.
     PosicionarBotoes(colunasAtuais());
+    conteudo_->show();
     dialogs::showMessage(e.message());
   }
   if (sd1_) sd1_->skinForm(PFundo);

@@ -10,8 +10,9 @@ int TImageList::add(const QImage& image) {
   if (image.isNull()) return -1;
   QImage img = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   if (img.size() != size_) img = img.scaled(size_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  // Appending leaves every index in use as it was, so nobody is told: a
+  // board adds one picture per button and would repaint all of them.
   images_.append(img);
-  emit changed();
   return count() - 1;
 }
 

@@ -41,6 +41,7 @@ class TImageList : public QObject {
   void draw(QPainter& p, int x, int y, int i) const;
 
  signals:
+  // The pictures in use changed (the list was cleared).
   void changed();
 
  private:

@@ -155,6 +155,27 @@ class TestBoard : public QObject {
     QCOMPARE(h.board.ImageBotoes->image(2).pixelColor(16, 16), numbered(100).pixelColor(16, 16));
   }
 
+  void changedIconFileIsReadAgain() {
+    test::BoardFixture f;
+    const QString dll = f.folder.file(QStringLiteral("Icones.dll"));
+    auto writeLibrary = [&](int base, int count) {
+      pe::PeWriter w;
+      for (int i = 0; i < count; ++i) w.addIconGroup(pe::ResourceName::fromId(quint16(i + 1)), {numbered(base + i)});
+      return w.write(dll);
+    };
+    QVERIFY(writeLibrary(10, 2));
+    f.addProfile("Perfil", 100, {BotaoDemo{"a", "a.wav", {}, dll.toLocal8Bit(), 1}});
+    f.start();
+    Host h(f.path());
+    h.board.MontarBotoes();
+    QCOMPARE(h.board.ImageBotoes->image(0).pixelColor(3, 3), numbered(11).pixelColor(3, 3));
+    // The library is replaced between two rebuilds (as an update would).
+    QVERIFY(writeLibrary(50, 3));
+    h.board.MontarBotoes();
+    QCOMPARE(h.board.ImageBotoes->count(), 1);
+    QCOMPARE(h.board.ImageBotoes->image(0).pixelColor(3, 3), numbered(51).pixelColor(3, 3));
+  }
+
   void missingIconLibraryGivesNoPlaces() {
     test::BoardFixture f;
     f.addProfile("Perfil", 100, test::botoes(2));
