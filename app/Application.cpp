@@ -3,12 +3,16 @@
 #include "app/data/DM_Sonopaine.h"
 #include "board/U_Sonopaine.h"
 #include "editors/U_Opcoes.h"
+#include "i18n/DialogTexts.h"
 
 #include <QScreen>
 
 namespace sono::app {
 
 Application::Application(const QString& folder) {
+  // Standard boxes take their button texts from the built-in strings, so
+  // they follow the current language.
+  i18n::useBuiltinStringsForDialogs();
   dm_ = std::make_unique<TDM>(folder);
   DM = dm_.get();
   DM->DataModuleCreate();

@@ -1,6 +1,7 @@
 #include "board/U_Sonopaine.h"
 
 #include "app/data/DM_Sonopaine.h"
+#include "board/IdiomaInicial.h"
 #include "board/Pictures.h"
 #include "board/SystemServices.h"
 #include "platform/skin/SkinData.h"
@@ -204,6 +205,9 @@ void TFrmSonopaine::FormCreate() {
   } catch (const std::exception& e) {
     qWarning("Skin at start-up: %s", e.what());
   }
+  // Language: the saved one made current and this window translated; a
+  // failure leaves the built-in texts.
+  sono::board::IdiomaInicial(*this);
 }
 
 void TFrmSonopaine::FormShow() {
