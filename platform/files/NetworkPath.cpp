@@ -1,5 +1,7 @@
 #include "platform/files/NetworkPath.h"
 
+#include "platform/text/FileLookup.h"
+
 #include <QDir>
 #include <QStringList>
 
@@ -28,7 +30,9 @@ QString localPath(const QString& path, const QString& mountFolder) {
     if (p == QLatin1String("..") || p == QLatin1String(".")) return {};
   QString base = mountFolder;
   while (base.size() > 1 && base.endsWith(QLatin1Char('/'))) base.chop(1);
-  return base + QLatin1Char('/') + parts.join(QLatin1Char('/'));
+  // The stored names come from a system that does not tell letter case
+  // apart; the mounted shares do.
+  return text::findCaseInsensitive(base, parts.join(QLatin1Char('/')));
 }
 
 QString networkMountFolder() {

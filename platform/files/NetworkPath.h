@@ -14,9 +14,10 @@ namespace sono::files {
 bool isNetworkPath(const QString& path);
 
 // The local path of a network path under `mountFolder`; any other path
-// unchanged. Separators become '/'; ".." parts and empty server or share
-// names make no local path (an empty text), so a stored name can never
-// reach outside the mount folder.
+// unchanged. Separators become '/', and each part is matched without
+// regard to letter case where the mounted files exist; ".." parts make no
+// local path (an empty text), so a stored name can never reach outside the
+// mount folder.
 QString localPath(const QString& path, const QString& mountFolder);
 
 // localPath() under the configured mount folder.

@@ -131,6 +131,16 @@ class TestBoardLayout : public QObject {
     QCOMPARE(files::localPath(caminho, QStringLiteral("/mnt/")), local);
   }
 
+  void networkPathsIgnoreLetterCase() {
+    QTemporaryDir mount;
+    QVERIFY(QDir(mount.path()).mkpath(QStringLiteral("SRV/c/Audio")));
+    QFile f(mount.filePath(QStringLiteral("SRV/c/Audio/Vinheta.wav")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QCOMPARE(files::localPath(QStringLiteral(R"(\\srv\C\AUDIO\vinheta.WAV)"), mount.path()),
+             mount.filePath(QStringLiteral("SRV/c/Audio/Vinheta.wav")));
+  }
+
   void networkMountFolderFollowsEnvironment() {
     qputenv("SONO_NETWORK_MOUNTS", "/srv/shares");
     QCOMPARE(files::localPath(QStringLiteral(R"(\\SRV\e\a.wav)")), QStringLiteral("/srv/shares/SRV/e/a.wav"));
