@@ -4,11 +4,7 @@
 //    (TocarArquivo returns right after it), for short and long files;
 //  - CPU per sounding player, and 32/64 players at once, with underruns;
 //  - memory per player of a 60-minute file.
-#include "platform/audio/AudioFile.h"
-#include "platform/audio/WaveOut.h"
-#include "playback/U_Tocar.h"
-#include "support/audio/TestSoundServer.h"
-#include "support/audio/ToneFiles.h"
+#include <sys/resource.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,8 +14,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <sys/resource.h>
 #include <vector>
+
+#include "platform/audio/AudioFile.h"
+#include "platform/audio/WaveOut.h"
+#include "playback/U_Tocar.h"
+#include "support/audio/TestSoundServer.h"
+#include "support/audio/ToneFiles.h"
 
 using namespace sono::test;
 
@@ -29,46 +30,37 @@ struct Player {
   std::unique_ptr<QObject> owner = std::make_unique<QObject>();
   TMMAudioFile* reader = new TMMAudioFile(owner.get());
   TMMWaveOut* output = new TMMWaveOut(owner.get());
-  Player()
-  {
+  Player() {
     output->setDeviceID(-1);
     reader->setOutput(output);
   }
 };
 
-double cpuSeconds()
-{
+double cpuSeconds() {
   rusage u{};
   getrusage(RUSAGE_SELF, &u);
   return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
-long rssKiB()
-{
+long rssKiB() {
   QFile f(QStringLiteral("/proc/self/statm"));
-  if (!f.open(QIODevice::ReadOnly))
-    return 0;
+  if (!f.open(QIODevice::ReadOnly)) return 0;
   const QList<QByteArray> parts = f.readAll().split(' ');
   return parts.size() > 1 ? parts[1].toLong() * 4 : 0;
 }
 
 // A long MP3 without any length header, made of copies of one minute.
-bool writeLongMp3(const QString& path, const QString& minute, int minutes)
-{
+bool writeLongMp3(const QString& path, const QString& minute, int minutes) {
   QFile in(minute);
-  if (!in.open(QIODevice::ReadOnly))
-    return false;
+  if (!in.open(QIODevice::ReadOnly)) return false;
   const QByteArray one = in.readAll();
   QFile out(path);
-  if (!out.open(QIODevice::WriteOnly))
-    return false;
-  for (int i = 0; i < minutes; ++i)
-    out.write(one);
+  if (!out.open(QIODevice::WriteOnly)) return false;
+  for (int i = 0; i < minutes; ++i) out.write(one);
   return true;
 }
 
-void firstFrame(const QString& label, const QString& file)
-{
+void firstFrame(const QString& label, const QString& file) {
   std::vector<double> open, total;
   for (int i = 0; i < 15; ++i) {
     Player p;
@@ -114,14 +106,14 @@ void firstFrame(const QString& label, const QString& file)
   std::sort(open.begin(), open.end());
   std::sort(total.begin(), total.end());
   std::sort(reopen.begin(), reopen.end());
-  std::printf("%-24s open %.3f ms | TocarArquivo→first buffer: %.2f ms with device open"
-              " (max %.2f), %.2f ms on an open device (load %.2f + start %.2f; medians of 15)\n",
-              qPrintable(label), open[open.size() / 2], total[total.size() / 2], total.back(),
-              reopen[reopen.size() / 2], load[load.size() / 2], start[start.size() / 2]);
+  std::printf(
+      "%-24s open %.3f ms | TocarArquivo→first buffer: %.2f ms with device open"
+      " (max %.2f), %.2f ms on an open device (load %.2f + start %.2f; medians of 15)\n",
+      qPrintable(label), open[open.size() / 2], total[total.size() / 2], total.back(), reopen[reopen.size() / 2],
+      load[load.size() / 2], start[start.size() / 2]);
 }
 
-void cpuLoad(const QString& label, const QString& file, int count)
-{
+void cpuLoad(const QString& label, const QString& file, int count) {
   std::vector<std::unique_ptr<Player>> players;
   for (int i = 0; i < count; ++i) {
     auto p = std::make_unique<Player>();
@@ -136,8 +128,7 @@ void cpuLoad(const QString& label, const QString& file, int count)
   }
   QTest::qWait(500);  // settle
   int under0 = 0;
-  for (auto& p : players)
-    under0 += p->output->underruns();
+  for (auto& p : players) under0 += p->output->underruns();
   const double c0 = cpuSeconds();
   QElapsedTimer t;
   t.start();
@@ -155,8 +146,7 @@ void cpuLoad(const QString& label, const QString& file, int count)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const QString problem = useTestSoundServer();
   if (!problem.isEmpty()) {
@@ -167,8 +157,7 @@ int main(int argc, char** argv)
   const QString wav3 = dir.filePath("3s.wav"), mp33 = dir.filePath("3s.mp3");
   const QString minute = dir.filePath("minute.mp3"), hour = dir.filePath("60min.mp3");
   if (!writeTone(wav3, ToneKind::Wav, 440, 3) || !writeTone(mp33, ToneKind::Mp3Cbr, 440, 3) ||
-      !writeTone(minute, ToneKind::Mp3Cbr, 440, 60) || !stripXingFrame(minute) ||
-      !writeLongMp3(hour, minute, 60)) {
+      !writeTone(minute, ToneKind::Mp3Cbr, 440, 60) || !stripXingFrame(minute) || !writeLongMp3(hour, minute, 60)) {
     std::fprintf(stderr, "cannot write the test files\n");
     return 1;
   }
@@ -189,18 +178,15 @@ int main(int argc, char** argv)
       TocarArquivo(hour, players.back()->reader, players.back()->output);
     }
     QTest::qWait(2000);
-    std::printf("memory per player of a 60 min MP3: %ld KiB (10 players, after 2 s)\n",
-                (rssKiB() - before) / 10);
+    std::printf("memory per player of a 60 min MP3: %ld KiB (10 players, after 2 s)\n", (rssKiB() - before) / 10);
     TMMAudioFile probe;
     probe.setFileName(hour);
     QTest::qWait(3000);
-    std::printf("60 min MP3 length after the background scan: %lld ms (exact: %s)\n",
-                probe.length(), probe.lengthIsExact() ? "yes" : "no");
+    std::printf("60 min MP3 length after the background scan: %lld ms (exact: %s)\n", probe.length(),
+                probe.lengthIsExact() ? "yes" : "no");
   }
 
-  for (int n : {1, 32, 64})
-    cpuLoad("MP3", mp33, n);
-  for (int n : {1, 32, 64})
-    cpuLoad("WAV", wav3, n);
+  for (int n : {1, 32, 64}) cpuLoad("MP3", mp33, n);
+  for (int n : {1, 32, 64}) cpuLoad("WAV", wav3, n);
   return 0;
 }

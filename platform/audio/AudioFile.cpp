@@ -1,37 +1,32 @@
 #include "platform/audio/AudioFile.h"
 
+#include <QFile>
+#include <algorithm>
+
 #include "platform/audio/AudioContent.h"
 #include "platform/audio/AudioError.h"
 #include "platform/audio/Mpg123Decoder.h"
 #include "platform/audio/SndfileDecoder.h"
 #include "platform/audio/WaveOut.h"
 
-#include <QFile>
-#include <algorithm>
-
 using sono::audio::AudioContent;
 
 TMMAudioFile::TMMAudioFile(QObject* owner) : QObject(owner) {}
 
-TMMAudioFile::~TMMAudioFile()
-{
+TMMAudioFile::~TMMAudioFile() {
   // The output's feeder must let go of the decoder before it goes.
-  if (output_)
-    output_->abortSilently();
+  if (output_) output_->abortSilently();
 }
 
-void TMMAudioFile::setFileName(const QString& path)
-{
-  if (output_ && output_->isPlaying())
-    output_->abortSilently();
+void TMMAudioFile::setFileName(const QString& path) {
+  if (output_ && output_->isPlaying()) output_->abortSilently();
   decoder_.reset();
   fileName_.clear();
   framesRead_.store(0, std::memory_order_relaxed);
   fadeRequest_.store(-1, std::memory_order_relaxed);
   fading_ = ended_ = false;
   fadeStartGain_ = 1.0;
-  if (path.isEmpty())
-    return;
+  if (path.isEmpty()) return;
 
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
@@ -42,76 +37,54 @@ void TMMAudioFile::setFileName(const QString& path)
 
   QString error;
   switch (content) {
-  case AudioContent::Wave:
-    decoder_ = sono::audio::SndfileDecoder::open(path, error);
-    break;
-  case AudioContent::Mpeg:
-    decoder_ = sono::audio::Mpg123Decoder::open(path, lengthKnown, error);
-    break;
-  case AudioContent::Unknown:
-    error = QStringLiteral("neither WAVE nor MPEG audio");
-    break;
+    case AudioContent::Wave:
+      decoder_ = sono::audio::SndfileDecoder::open(path, error);
+      break;
+    case AudioContent::Mpeg:
+      decoder_ = sono::audio::Mpg123Decoder::open(path, lengthKnown, error);
+      break;
+    case AudioContent::Unknown:
+      error = QStringLiteral("neither WAVE nor MPEG audio");
+      break;
   }
-  if (!decoder_)
-    throw EMMError(QStringLiteral("Invalid audio file %1: %2").arg(path, error));
+  if (!decoder_) throw EMMError(QStringLiteral("Invalid audio file %1: %2").arg(path, error));
   fileName_ = path;
 }
 
-sono::audio::PcmFormat TMMAudioFile::format() const
-{
-  return decoder_ ? decoder_->format() : sono::audio::PcmFormat{};
-}
+sono::audio::PcmFormat TMMAudioFile::format() const { return decoder_ ? decoder_->format() : sono::audio::PcmFormat{}; }
 
-std::int64_t TMMAudioFile::toUnits(std::int64_t frames) const
-{
-  if (timeFormat_ == tfSample || !decoder_)
-    return decoder_ ? frames : 0;
+std::int64_t TMMAudioFile::toUnits(std::int64_t frames) const {
+  if (timeFormat_ == tfSample || !decoder_) return decoder_ ? frames : 0;
   return frames * 1000 / decoder_->format().sampleRate;
 }
 
-qint64 TMMAudioFile::position() const
-{
-  return toUnits(framesRead_.load(std::memory_order_relaxed));
-}
+qint64 TMMAudioFile::position() const { return toUnits(framesRead_.load(std::memory_order_relaxed)); }
 
-qint64 TMMAudioFile::length() const
-{
-  return decoder_ ? toUnits(decoder_->lengthFrames()) : 0;
-}
+qint64 TMMAudioFile::length() const { return decoder_ ? toUnits(decoder_->lengthFrames()) : 0; }
 
-void TMMAudioFile::fadeOut(int ms)
-{
-  if (!decoder_ || !playing_.load(std::memory_order_relaxed))
-    return;
+void TMMAudioFile::fadeOut(int ms) {
+  if (!decoder_ || !playing_.load(std::memory_order_relaxed)) return;
   fadeRequest_.store(std::max(ms, 0), std::memory_order_release);
 }
 
-void TMMAudioFile::setOutput(TMMWaveOut* output)
-{
-  if (output_ == output)
-    return;
+void TMMAudioFile::setOutput(TMMWaveOut* output) {
+  if (output_ == output) return;
   if (output_) {
     output_->abortSilently();
     output_->input_ = nullptr;
   }
   output_ = output;
   if (output) {
-    if (output->input_ && output->input_ != this)
-      output->input_->setOutput(nullptr);
+    if (output->input_ && output->input_ != this) output->input_->setOutput(nullptr);
     output->input_ = this;
     timeFormat_ = output->timeFormat();
   }
 }
 
-void TMMAudioFile::setPlaying(bool playing)
-{
-  playing_.store(playing, std::memory_order_release);
-}
+void TMMAudioFile::setPlaying(bool playing) { playing_.store(playing, std::memory_order_release); }
 
-std::int64_t TMMAudioFile::readPcm(std::int16_t* out, std::int64_t frames, bool looping)
-{
-  if (!decoder_ || ended_)
-    return 0;
+std::int64_t TMMAudioFile::readPcm(std::int16_t* out, std::int64_t frames, bool looping) {
+  if (!decoder_ || ended_) return 0;
 
   const int requested = fadeRequest_.exchange(-1, std::memory_order_acquire);
   if (requested >= 0) {
@@ -131,8 +104,7 @@ std::int64_t TMMAudioFile::readPcm(std::int16_t* out, std::int64_t frames, bool 
 
   const int channels = decoder_->format().channels;
   std::int64_t want = frames;
-  if (fading_)
-    want = std::min(want, fadeLeft_);
+  if (fading_) want = std::min(want, fadeLeft_);
 
   std::int64_t got = decoder_->read(out, want);
   if (got < want && !fading_ && looping) {
@@ -142,13 +114,11 @@ std::int64_t TMMAudioFile::readPcm(std::int16_t* out, std::int64_t frames, bool 
       rewound = true;
       framesRead_.store(0, std::memory_order_relaxed);
       const std::int64_t more = decoder_->read(out + got * channels, want - got);
-      if (more == 0)
-        break;
+      if (more == 0) break;
       got += more;
       framesRead_.fetch_add(more, std::memory_order_relaxed);
     }
-    if (rewound)
-      return got;
+    if (rewound) return got;
   }
   framesRead_.fetch_add(got, std::memory_order_relaxed);
 
@@ -162,13 +132,9 @@ std::int64_t TMMAudioFile::readPcm(std::int16_t* out, std::int64_t frames, bool 
       }
     }
     fadeLeft_ -= got;
-    if (fadeLeft_ <= 0 || got < want)
-      ended_ = true;
+    if (fadeLeft_ <= 0 || got < want) ended_ = true;
   }
   return got;
 }
 
-TMMWaveOut* TMMAudioFile::output() const
-{
-  return output_;
-}
+TMMWaveOut* TMMAudioFile::output() const { return output_; }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/audio/Decoder.h"
-
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <atomic>
 #include <memory>
+
+#include "platform/audio/Decoder.h"
 
 class TMMWaveOut;
 

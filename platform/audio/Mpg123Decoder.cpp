@@ -1,24 +1,23 @@
 #include "platform/audio/Mpg123Decoder.h"
 
-#include <QFile>
 #include <fcntl.h>
 #include <mpg123.h>
-#include <mutex>
 #include <sys/resource.h>
 #include <unistd.h>
+
+#include <QFile>
+#include <mutex>
 
 namespace sono::audio {
 
 namespace {
 
-void initLibrary()
-{
+void initLibrary() {
   static std::once_flag once;
   std::call_once(once, [] { mpg123_init(); });
 }
 
-mpg123_handle* newHandle()
-{
+mpg123_handle* newHandle() {
   int err = MPG123_OK;
   mpg123_handle* h = mpg123_new(nullptr, &err);
   if (h) {
@@ -36,26 +35,21 @@ struct ScanIo {
   const std::atomic<bool>* cancel = nullptr;
 };
 
-ssize_t scanRead(void* handle, void* buf, size_t size)
-{
+ssize_t scanRead(void* handle, void* buf, size_t size) {
   auto* io = static_cast<ScanIo*>(handle);
-  if (io->cancel->load(std::memory_order_relaxed))
-    return -1;
+  if (io->cancel->load(std::memory_order_relaxed)) return -1;
   return ::read(io->fd, buf, size);
 }
 
-off_t scanSeek(void* handle, off_t offset, int whence)
-{
+off_t scanSeek(void* handle, off_t offset, int whence) {
   auto* io = static_cast<ScanIo*>(handle);
-  if (io->cancel->load(std::memory_order_relaxed))
-    return -1;
+  if (io->cancel->load(std::memory_order_relaxed)) return -1;
   return ::lseek(io->fd, offset, whence);
 }
 
 }  // namespace
 
-std::unique_ptr<Mpg123Decoder> Mpg123Decoder::open(const QString& path, bool lengthKnown, QString& error)
-{
+std::unique_ptr<Mpg123Decoder> Mpg123Decoder::open(const QString& path, bool lengthKnown, QString& error) {
   initLibrary();
   std::unique_ptr<Mpg123Decoder> d(new Mpg123Decoder);
   d->handle_ = newHandle();
@@ -67,8 +61,7 @@ std::unique_ptr<Mpg123Decoder> Mpg123Decoder::open(const QString& path, bool len
   long rate = 0;
   int channels = 0, encoding = 0;
   if (mpg123_open(d->handle_, name.constData()) != MPG123_OK ||
-      mpg123_getformat(d->handle_, &rate, &channels, &encoding) != MPG123_OK || rate <= 0 ||
-      channels < 1) {
+      mpg123_getformat(d->handle_, &rate, &channels, &encoding) != MPG123_OK || rate <= 0 || channels < 1) {
     error = QString::fromUtf8(mpg123_strerror(d->handle_));
     return nullptr;
   }
@@ -93,11 +86,9 @@ std::unique_ptr<Mpg123Decoder> Mpg123Decoder::open(const QString& path, bool len
   return d;
 }
 
-Mpg123Decoder::~Mpg123Decoder()
-{
+Mpg123Decoder::~Mpg123Decoder() {
   cancelScan_.store(true, std::memory_order_relaxed);
-  if (scanner_.joinable())
-    scanner_.join();
+  if (scanner_.joinable()) scanner_.join();
   if (handle_) {
     mpg123_close(handle_);
     mpg123_delete(handle_);
@@ -105,14 +96,12 @@ Mpg123Decoder::~Mpg123Decoder()
 }
 
 // Runs on the scanner thread: counts the samples of every frame.
-void Mpg123Decoder::scan(QByteArray path)
-{
+void Mpg123Decoder::scan(QByteArray path) {
   // The scan is a background chore: it must not take time from the UI
   // thread or from any output's feeder.
   setpriority(PRIO_PROCESS, pid_t(gettid()), 19);
   ScanIo io{::open(path.constData(), O_RDONLY | O_CLOEXEC), &cancelScan_};
-  if (io.fd < 0)
-    return;
+  if (io.fd < 0) return;
   mpg123_handle* h = newHandle();
   if (h) {
     mpg123_replace_reader_handle(h, scanRead, scanSeek, nullptr);
@@ -130,8 +119,7 @@ void Mpg123Decoder::scan(QByteArray path)
   ::close(io.fd);
 }
 
-std::int64_t Mpg123Decoder::read(std::int16_t* out, std::int64_t frames)
-{
+std::int64_t Mpg123Decoder::read(std::int16_t* out, std::int64_t frames) {
   const size_t bytes = size_t(frames) * size_t(format_.bytesPerFrame());
   size_t total = 0;
   auto* dst = reinterpret_cast<unsigned char*>(out);
@@ -139,16 +127,12 @@ std::int64_t Mpg123Decoder::read(std::int16_t* out, std::int64_t frames)
     size_t done = 0;
     const int rc = mpg123_read(handle_, dst + total, bytes - total, &done);
     total += done;
-    if (rc == MPG123_NEW_FORMAT || (rc == MPG123_OK && done > 0))
-      continue;
+    if (rc == MPG123_NEW_FORMAT || (rc == MPG123_OK && done > 0)) continue;
     break;  // MPG123_DONE, an error, or nothing more to give
   }
   return std::int64_t(total / size_t(format_.bytesPerFrame()));
 }
 
-bool Mpg123Decoder::rewind()
-{
-  return mpg123_seek(handle_, 0, SEEK_SET) >= 0;
-}
+bool Mpg123Decoder::rewind() { return mpg123_seek(handle_, 0, SEEK_SET) >= 0; }
 
 }  // namespace sono::audio

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/audio/Decoder.h"
-
 #include <QString>
 #include <atomic>
 #include <memory>
 #include <thread>
+
+#include "platform/audio/Decoder.h"
 
 struct mpg123_handle_struct;
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/audio/Decoder.h"
-
 #include <QString>
 #include <memory>
+
+#include "platform/audio/Decoder.h"
 
 struct sf_private_tag;
 

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "platform/audio/AudioFile.h"
-#include "platform/audio/Decoder.h"
-
 #include <QObject>
 #include <QPointer>
 #include <atomic>
@@ -11,6 +8,9 @@
 #include <mutex>
 #include <thread>
 #include <vector>
+
+#include "platform/audio/AudioFile.h"
+#include "platform/audio/Decoder.h"
 
 // How the output's buffers are refilled: by a feeder thread of its own.
 enum TMMCallBackMode { cmThread };
@@ -99,7 +99,7 @@ class TMMWaveOut : public QObject {
   sono::audio::PcmFormat streamFormat_;
   int openedDeviceId_ = 0;
   int openedBuffers_ = 0;
-  long hostFrames_ = 0;     // the host buffer's size when empty
+  long hostFrames_ = 0;  // the host buffer's size when empty
   bool playing_ = false;
   unsigned generation_ = 0;
   std::thread feeder_;

@@ -1,11 +1,11 @@
 // The file reader on its own: which files it opens, by content, and the
 // lengths it reports. No device is involved.
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "platform/audio/AudioError.h"
 #include "platform/audio/AudioFile.h"
 #include "support/audio/ToneFiles.h"
-
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace sono::test;
 
@@ -16,8 +16,7 @@ class TestAudioFile : public QObject {
   QString path(const QString& name) const { return dir_.filePath(name); }
 
  private slots:
-  void initTestCase()
-  {
+  void initTestCase() {
     QVERIFY(dir_.isValid());
     QVERIFY(writeTone(path("tone.wav"), ToneKind::Wav, 440, 2.0));
     QVERIFY(writeTone(path("mono22k.wav"), ToneKind::Wav, 440, 1.5, 0.5, 22050, 1));
@@ -43,8 +42,7 @@ class TestAudioFile : public QObject {
     QVERIFY(writeFile(path("id3-only.mp3"), QByteArray("ID3\x03\0\0\0\0\0\x10", 10) + QByteArray(16, '\0')));
   }
 
-  void opensByContent_data()
-  {
+  void opensByContent_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("opens");
     QTest::addColumn<int>("rate");
@@ -64,8 +62,7 @@ class TestAudioFile : public QObject {
     QTest::newRow("ID3 tag and nothing else") << "id3-only.mp3" << false << 0 << 0;
     QTest::newRow("missing file") << "does-not-exist.wav" << false << 0 << 0;
   }
-  void opensByContent()
-  {
+  void opensByContent() {
     QFETCH(QString, file);
     QFETCH(bool, opens);
     QFETCH(int, rate);
@@ -85,8 +82,7 @@ class TestAudioFile : public QObject {
     QCOMPARE(reader.fileName(), opens ? path(file) : QString());
   }
 
-  void lengthInMilliseconds_data()
-  {
+  void lengthInMilliseconds_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("expectedMs");
     QTest::addColumn<int>("toleranceMs");
@@ -97,8 +93,7 @@ class TestAudioFile : public QObject {
     QTest::newRow("mp3 vbr with header") << "vbr.mp3" << 3000 << 30;
     QTest::newRow("mp3 vbr without header") << "noxing.mp3" << 3000 << 60;
   }
-  void lengthInMilliseconds()
-  {
+  void lengthInMilliseconds() {
     QFETCH(QString, file);
     QFETCH(int, expectedMs);
     QFETCH(int, toleranceMs);
@@ -106,13 +101,11 @@ class TestAudioFile : public QObject {
     reader.setFileName(path(file));
     // A file without a length header is scanned in the background.
     QTRY_VERIFY(reader.lengthIsExact());
-    QVERIFY2(qAbs(reader.length() - expectedMs) <= toleranceMs,
-             qPrintable(QString::number(reader.length())));
+    QVERIFY2(qAbs(reader.length() - expectedMs) <= toleranceMs, qPrintable(QString::number(reader.length())));
     QCOMPARE(reader.position(), 0);
   }
 
-  void emptyNameCloses()
-  {
+  void emptyNameCloses() {
     TMMAudioFile reader;
     reader.setFileName(path("tone.wav"));
     QVERIFY(reader.isOpen());
@@ -122,16 +115,14 @@ class TestAudioFile : public QObject {
     QCOMPARE(reader.fileName(), QString());
   }
 
-  void failedOpenClosesThePreviousFile()
-  {
+  void failedOpenClosesThePreviousFile() {
     TMMAudioFile reader;
     reader.setFileName(path("tone.wav"));
     QVERIFY_THROWS_EXCEPTION(EMMError, reader.setFileName(path("text.mp3")));
     QVERIFY(!reader.isOpen());
   }
 
-  void fadeOutWithoutPlayingHasNoEffect()
-  {
+  void fadeOutWithoutPlayingHasNoEffect() {
     TMMAudioFile reader;
     reader.fadeOut(500);  // nothing open
     reader.setFileName(path("tone.wav"));
@@ -140,8 +131,7 @@ class TestAudioFile : public QObject {
     QCOMPARE(reader.length(), 2000);
   }
 
-  void closingDuringScanDoesNotWait()
-  {
+  void closingDuringScanDoesNotWait() {
     // Releasing a reader whose scan has not finished must simply work.
     for (int i = 0; i < 20; ++i) {
       TMMAudioFile reader;

@@ -1,14 +1,14 @@
 // With no sound server and no card the program still runs: no device is
 // listed and every start fails silently.
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "platform/audio/AudioFile.h"
 #include "platform/audio/PortAudioHost.h"
 #include "platform/audio/WaveOut.h"
 #include "playback/U_Tocar.h"
 #include "support/audio/ToneFiles.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace sono::test;
 
@@ -18,10 +18,8 @@ class TestAudioNoServer : public QObject {
   QTemporaryDir dir_;
 
  private slots:
-  void initTestCase()
-  {
-    if (QDir(QStringLiteral("/dev/snd")).exists())
-      QSKIP("this machine has a sound card");
+  void initTestCase() {
+    if (QDir(QStringLiteral("/dev/snd")).exists()) QSKIP("this machine has a sound card");
     QVERIFY(dir_.isValid());
     // A server address where nothing listens, and only the system's ALSA setup.
     qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir_.filePath("no-server")));
@@ -29,22 +27,19 @@ class TestAudioNoServer : public QObject {
     QVERIFY(writeTone(dir_.filePath("a440.wav"), ToneKind::Wav, 440, 0.5));
   }
 
-  void noDeviceIsListed()
-  {
+  void noDeviceIsListed() {
     QCOMPARE(sono::audio::outputDeviceCount(), 0);
     QCOMPARE(sono::audio::outputDeviceName(-1), QString());
     QCOMPARE(sono::audio::outputDeviceName(0), QString());
   }
 
-  void everyStartFailsSilently_data()
-  {
+  void everyStartFailsSilently_data() {
     QTest::addColumn<int>("device");
     QTest::newRow("default") << -1;
     QTest::newRow("device 0") << 0;
     QTest::newRow("device 3") << 3;
   }
-  void everyStartFailsSilently()
-  {
+  void everyStartFailsSilently() {
     QFETCH(int, device);
     QObject owner;
     auto* reader = new TMMAudioFile(&owner);

@@ -1,5 +1,12 @@
 // The player on the real path: PortAudio → ALSA → the test sound server's
 // null sinks, whose monitors are recorded and analysed.
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <memory>
+
 #include "platform/audio/AudioFile.h"
 #include "platform/audio/PortAudioHost.h"
 #include "platform/audio/WaveOut.h"
@@ -8,13 +15,6 @@
 #include "support/audio/TestSoundServer.h"
 #include "support/audio/ToneAnalysis.h"
 #include "support/audio/ToneFiles.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QThread>
-#include <QTimer>
-#include <memory>
 
 using namespace sono::test;
 
@@ -30,13 +30,12 @@ struct Player {
   TMMWaveOut* output = new TMMWaveOut(owner);
   int starts = 0;
   int stops = 0;
-  bool inCall = false;          // inside TocarArquivo
+  bool inCall = false;  // inside TocarArquivo
   bool stopOutsideEventLoop = false;
   bool stopOffUiThread = false;
   std::function<void()> onStop;  // extra work in the stop notification
 
-  explicit Player(int device = -1, int buffers = 10)
-  {
+  explicit Player(int device = -1, int buffers = 10) {
     output->setCallBackMode(cmThread);
     output->setDeviceID(device);
     output->setNumBuffers(buffers);
@@ -45,14 +44,12 @@ struct Player {
     output->setOnStop([this](QObject*) {
       ++stops;
       stopOffUiThread |= QThread::currentThread() != qApp->thread();
-      if (onStop)
-        onStop();
+      if (onStop) onStop();
     });
     reader->setOutput(output);
   }
   ~Player() { delete owner; }
-  bool play(const QString& file)
-  {
+  bool play(const QString& file) {
     inCall = true;
     const bool ok = TocarArquivo(file, reader, output);
     inCall = false;
@@ -68,15 +65,18 @@ class TestAudioPlayback : public QObject {
   QTemporaryDir dir_;
   QString path(const QString& name) const { return dir_.filePath(name); }
 
-  static int threadCount() { return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size()); }
-  static int fdCount() { return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size()); }
+  static int threadCount() {
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+  }
+  static int fdCount() {
+    return int(
+        QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size());
+  }
 
  private slots:
-  void initTestCase()
-  {
+  void initTestCase() {
     const QString problem = useTestSoundServer();
-    if (!problem.isEmpty())
-      QFAIL(qPrintable(problem));
+    if (!problem.isEmpty()) QFAIL(qPrintable(problem));
     QVERIFY2(sono::audio::outputDeviceCount() >= 2, "the test sound server's sinks are not listed");
     QVERIFY(deviceNumberNamed(kDefaultSink) >= 0);
     QVERIFY(deviceNumberNamed(kSecondSink) >= 0);
@@ -100,16 +100,14 @@ class TestAudioPlayback : public QObject {
     QVERIFY(writeFile(path("text.mp3"), "not a sound\n"));
   }
 
-  void toneIsHeard_data()
-  {
+  void toneIsHeard_data() {
     QTest::addColumn<QString>("file");
     QTest::newRow("wav") << "a440.wav";
     QTest::newRow("mp3") << "a440.mp3";
     QTest::newRow("vbr mp3 without length header") << "a440vbr.mp3";
     QTest::newRow("wav mono 22.05 kHz") << "a440mono22k.wav";
   }
-  void toneIsHeard()
-  {
+  void toneIsHeard() {
     QFETCH(QString, file);
     MonitorRecorder rec(kDefaultSink);
     QVERIFY(rec.start());
@@ -135,8 +133,7 @@ class TestAudioPlayback : public QObject {
     QVERIFY(a.toneLevel(660, first + 100, last - 100) < 0.02);
   }
 
-  void twoPlayersAreBothHeard()
-  {
+  void twoPlayersAreBothHeard() {
     MonitorRecorder rec(kDefaultSink);
     QVERIFY(rec.start());
     Player a, b;
@@ -150,8 +147,7 @@ class TestAudioPlayback : public QObject {
     QVERIFY(an.toneLevel(660, first + 200, first + 800) > 0.4);
   }
 
-  void notAudioIsNotPlayed_data()
-  {
+  void notAudioIsNotPlayed_data() {
     QTest::addColumn<QString>("file");
     QTest::newRow("text named .wav") << path("text.wav");
     QTest::newRow("text named .mp3") << path("text.mp3");
@@ -159,8 +155,7 @@ class TestAudioPlayback : public QObject {
     QTest::newRow("empty name") << QString();
     QTest::newRow("a folder") << dir_.path();
   }
-  void notAudioIsNotPlayed()
-  {
+  void notAudioIsNotPlayed() {
     QFETCH(QString, file);
     Player p;
     QVERIFY(!p.play(file));
@@ -171,8 +166,7 @@ class TestAudioPlayback : public QObject {
     QVERIFY(!p.reader->isOpen());
   }
 
-  void loadFailureClosesThePreviousFile()
-  {
+  void loadFailureClosesThePreviousFile() {
     TMMAudioFile reader;
     QVERIFY(CarregarArquivo(path("a440.wav"), &reader));
     QVERIFY(reader.isOpen());
@@ -181,8 +175,7 @@ class TestAudioPlayback : public QObject {
     QVERIFY(!CarregarArquivo(path("missing.wav"), nullptr));
   }
 
-  void fileWithoutAudioStopsInsideTheCall()
-  {
+  void fileWithoutAudioStopsInsideTheCall() {
     Player p;
     bool stopInsideCall = false;
     p.onStop = [&] { stopInsideCall = p.inCall; };
@@ -194,8 +187,7 @@ class TestAudioPlayback : public QObject {
     QCOMPARE(p.stops, 1);
   }
 
-  void releaseInsideTheStopNotification_data()
-  {
+  void releaseInsideTheStopNotification_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("deferred");
     QTest::addColumn<bool>("played");
@@ -204,8 +196,7 @@ class TestAudioPlayback : public QObject {
     QTest::newRow("no audio data, deferred") << "empty.wav" << true << false;
     QTest::newRow("no audio data, at once") << "empty.wav" << false << false;
   }
-  void releaseInsideTheStopNotification()
-  {
+  void releaseInsideTheStopNotification() {
     // The board releases the player from its stop notification, which for a
     // file without audio runs inside the failing start.
     QFETCH(QString, file);
@@ -231,14 +222,12 @@ class TestAudioPlayback : public QObject {
     QCOMPARE(stops, 1);
   }
 
-  void fadeOutFallsToSilence_data()
-  {
+  void fadeOutFallsToSilence_data() {
     QTest::addColumn<bool>("looping");
     QTest::newRow("plain") << false;
     QTest::newRow("looping output: the fade is not restarted") << true;
   }
-  void fadeOutFallsToSilence()
-  {
+  void fadeOutFallsToSilence() {
     QFETCH(bool, looping);
     MonitorRecorder rec(kDefaultSink);
     QVERIFY(rec.start());
@@ -265,8 +254,7 @@ class TestAudioPlayback : public QObject {
     QVERIFY2(fall <= 500 && fall >= 300, qPrintable(QString::number(fall)));
   }
 
-  void fadeLongerThanWhatRemainsEndsAtTheNaturalEnd()
-  {
+  void fadeLongerThanWhatRemainsEndsAtTheNaturalEnd() {
     MonitorRecorder rec(kDefaultSink);
     QVERIFY(rec.start());
     Player p;
@@ -283,8 +271,7 @@ class TestAudioPlayback : public QObject {
     QVERIFY(a.toneLevel(440, last - 100, last) < 0.5 * a.toneLevel(440, first + 200, first + 400));
   }
 
-  void loopingRepeatsUntilFaded()
-  {
+  void loopingRepeatsUntilFaded() {
     MonitorRecorder rec(kDefaultSink);
     QVERIFY(rec.start());
     Player p;
@@ -315,8 +302,7 @@ class TestAudioPlayback : public QObject {
     QVERIFY(a.toneLevel(440, first + 100, first + 1300) > 0.45);
   }
 
-  void stopNotifiesFromTheEventLoopAndCloseIsSilent()
-  {
+  void stopNotifiesFromTheEventLoopAndCloseIsSilent() {
     MonitorRecorder rec(kDefaultSink);
     QVERIFY(rec.start());
     Player p;
@@ -342,8 +328,7 @@ class TestAudioPlayback : public QObject {
     QVERIFY2(last - first < 2000, qPrintable(QString::number(last - first)));
   }
 
-  void bufferCount_data()
-  {
+  void bufferCount_data() {
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("used");
     QTest::newRow("1 keeps the default") << 1 << 10;
@@ -354,8 +339,7 @@ class TestAudioPlayback : public QObject {
     QTest::newRow("500") << 500 << 500;
     QTest::newRow("above 500") << 501 << 500;
   }
-  void bufferCount()
-  {
+  void bufferCount() {
     QFETCH(int, stored);
     QFETCH(int, used);
     TMMWaveOut out;
@@ -365,8 +349,7 @@ class TestAudioPlayback : public QObject {
     QCOMPARE(out.numBuffers(), used);
   }
 
-  void bufferCountOfOnePlays()
-  {
+  void bufferCountOfOnePlays() {
     MonitorRecorder rec(kDefaultSink);
     QVERIFY(rec.start());
     Player p(-1, 1);
@@ -380,15 +363,13 @@ class TestAudioPlayback : public QObject {
     QCOMPARE(a.longestGapMs(kSound), 0);
   }
 
-  void deviceBeyondTheListFailsSilently_data()
-  {
+  void deviceBeyondTheListFailsSilently_data() {
     QTest::addColumn<int>("device");
     QTest::newRow("first number past the list") << sono::audio::outputDeviceCount();
     QTest::newRow("far past") << sono::audio::outputDeviceCount() + 40;
     QTest::newRow("below −1") << -2;
   }
-  void deviceBeyondTheListFailsSilently()
-  {
+  void deviceBeyondTheListFailsSilently() {
     QFETCH(int, device);
     Player p(device);
     QVERIFY(!p.play(path("a440.wav")));
@@ -399,14 +380,12 @@ class TestAudioPlayback : public QObject {
     QVERIFY(sono::audio::outputDeviceName(device).isEmpty());
   }
 
-  void deviceChoice_data()
-  {
+  void deviceChoice_data() {
     QTest::addColumn<QString>("sink");
     QTest::newRow("first sink") << QString(kDefaultSink);
     QTest::newRow("second sink") << QString(kSecondSink);
   }
-  void deviceChoice()
-  {
+  void deviceChoice() {
     QFETCH(QString, sink);
     const QString other = sink == kDefaultSink ? kSecondSink : kDefaultSink;
     MonitorRecorder chosen(sink), notChosen(other);
@@ -421,8 +400,7 @@ class TestAudioPlayback : public QObject {
     QCOMPARE(silent.firstSoundMs(kSound), -1);
   }
 
-  void restartFromInsideItsOwnStop()
-  {
+  void restartFromInsideItsOwnStop() {
     // The time announcement's minute part: the same reader and output are
     // started again from inside the first recording's stop notification.
     MonitorRecorder rec(kDefaultSink);
@@ -430,8 +408,7 @@ class TestAudioPlayback : public QObject {
     Player p;
     bool restarted = false;
     p.onStop = [&] {
-      if (p.stops == 1)
-        restarted = TocarArquivo(path("minute660.mp3"), p.reader, p.output);
+      if (p.stops == 1) restarted = TocarArquivo(path("minute660.mp3"), p.reader, p.output);
     };
     QVERIFY(p.play(path("hour880.wav")));
     QTRY_COMPARE_WITH_TIMEOUT(p.stops, 2, 5000);
@@ -446,15 +423,13 @@ class TestAudioPlayback : public QObject {
     QVERIFY(a.toneLevel(880, last - 400, last - 100) < 0.05);
   }
 
-  void destroyingWhilePlayingStopsAtOnce_data()
-  {
+  void destroyingWhilePlayingStopsAtOnce_data() {
     QTest::addColumn<int>("order");  // 0 the owner, 1 output first, 2 reader first
     QTest::newRow("owner (both)") << 0;
     QTest::newRow("output first") << 1;
     QTest::newRow("reader first") << 2;
   }
-  void destroyingWhilePlayingStopsAtOnce()
-  {
+  void destroyingWhilePlayingStopsAtOnce() {
     QFETCH(int, order);
     MonitorRecorder rec(kDefaultSink);
     QVERIFY(rec.start());
@@ -480,8 +455,7 @@ class TestAudioPlayback : public QObject {
     QVERIFY2(last - first < 1500, qPrintable(QString::number(last - first)));
   }
 
-  void hundredPlayersLeaveNothingBehind()
-  {
+  void hundredPlayersLeaveNothingBehind() {
     {
       // Warm up: PortAudio, the server connection, the MPEG library.
       Player p;
@@ -503,10 +477,8 @@ class TestAudioPlayback : public QObject {
       output->setOnStop([owner](QObject*) { owner->deleteLater(); });
       const QString file = i % 3 == 0 ? path("a440vbr.mp3") : path("short.wav");
       QVERIFY(TocarArquivo(file, reader, output));
-      if (i % 2 == 0)
-        delete owner;  // destroyed while playing
-      if (i % 10 == 9)
-        QTest::qWait(50);
+      if (i % 2 == 0) delete owner;  // destroyed while playing
+      if (i % 10 == 9) QTest::qWait(50);
     }
     QTRY_COMPARE_WITH_TIMEOUT(alive, 0, 10000);
     QTRY_COMPARE(threadCount(), threads);

@@ -3,16 +3,12 @@
 
 // The recorder forks parecord from a process whose audio threads are
 // running; the child only execs, so the refusal of such forks does not apply.
-extern "C" const char* __tsan_default_options()
-{
-  return "die_after_fork=0";
-}
+extern "C" const char* __tsan_default_options() { return "die_after_fork=0"; }
 
 // Libraries not built with the sanitizer, whose own locking it cannot see:
 // PulseAudio's client libraries (reached through ALSA's pulse plugin) and
 // Qt's wait condition (the Qt Test watchdog).
-extern "C" const char* __tsan_default_suppressions()
-{
+extern "C" const char* __tsan_default_suppressions() {
   return "race:libpulsecommon\n"
          "race:libpulse.so\n"
          "race:libasound_module_pcm_pulse\n"
