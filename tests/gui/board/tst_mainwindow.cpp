@@ -129,6 +129,28 @@ class TestMainWindow : public QObject {
     QCOMPARE(antes[11]->geometry(), QRect(500, 100, 100, 100));
   }
 
+  void hotkeyReachesTheBoard() {
+    test::BoardFixture f;
+    QList<BotaoDemo> bs = test::botoes(3);
+    bs[2].atalho = "Ctrl+F";
+    f.addProfile("Perfil", 100, bs);
+    TDM& dm = f.start();
+    auto w = mainWindow(dm);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QSignalSpy spy(w->quadro(), &board::TQuadroBotoes::acaoExecutada);
+    QTest::keyClick(w.get(), Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(w->quadro()->indiceDe(spy[0][0].value<QAction*>()), 2);
+    // A modal window over the board keeps its hotkeys to itself.
+    QDialog modal(w.get());
+    modal.setModal(true);
+    modal.show();
+    QVERIFY(QTest::qWaitForWindowActive(&modal));
+    QTest::keyClick(&modal, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(spy.size(), 1);
+  }
+
   void popupEnabling_data() {
     QTest::addColumn<bool>("sobreBotao");
     QTest::newRow("over a button") << true;
