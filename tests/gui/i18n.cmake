@@ -1,2 +1,4 @@
 sono_add_test(tst_DialogTexts SOURCES ${CMAKE_CURRENT_LIST_DIR}/i18n/tst_DialogTexts.cpp
   LIBS sono_i18n sono_lcfc LABELS "i18n;gui")
+sono_add_test(tst_LcTranslate SOURCES ${CMAKE_CURRENT_LIST_DIR}/i18n/tst_LcTranslate.cpp
+  LIBS sono_i18n sono_lcfc LABELS "i18n;gui")
