@@ -30,8 +30,8 @@ namespace sono::board {
 
 // What the board keeps of each button's row besides the button itself.
 struct TLinhaBotao {
-  int codigo = 0;      // BT_CODIGO
-  QString loop;        // BT_LOOP as stored ("S" loops)
+  int codigo = 0;  // BT_CODIGO
+  QString loop;    // BT_LOOP as stored ("S" loops)
 };
 
 class TQuadroBotoes : public QObject {

@@ -63,12 +63,13 @@ QPalette applyPalette(const QPalette& base, const SkinDefinition& skin) {
         p.setColor(QPalette::Active, role, colour);
         p.setColor(QPalette::Inactive, role, colour);
         const QColor bg = p.color(QPalette::Active, role == QPalette::ButtonText ? QPalette::Button : QPalette::Window);
-        p.setColor(QPalette::Disabled, role,
-                   QColor((colour.red() + bg.red()) / 2, (colour.green() + bg.green()) / 2,
-                          (colour.blue() + bg.blue()) / 2));
+        p.setColor(
+            QPalette::Disabled, role,
+            QColor((colour.red() + bg.red()) / 2, (colour.green() + bg.green()) / 2, (colour.blue() + bg.blue()) / 2));
         break;
       }
-      default: p.setColor(role, colour);
+      default:
+        p.setColor(role, colour);
     }
   }
   return p;

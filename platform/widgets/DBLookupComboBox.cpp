@@ -46,8 +46,7 @@ void TDBLookupComboBox::refresh() {
         // the details of the dataset would re-open at every step.
         const QSignalBlocker rowSignals(ds);
         const int at = ds->recNo();
-        for (ds->first(); !ds->eof(); ds->next())
-          addItem(ds->field(listIdx).asString(), ds->field(keyIdx).asString());
+        for (ds->first(); !ds->eof(); ds->next()) addItem(ds->field(listIdx).asString(), ds->field(keyIdx).asString());
         ds->setRecNo(at);
       }
     } catch (const fb::FbError& e) {
@@ -82,8 +81,8 @@ void TDBLookupComboBox::picked(int index) {
     const int keyIdx = ds->fieldIndex(keyField_);
     // The key is compared as the dataset holds it (an integer key
     // compares as a number).
-    const fb::FbValue value =
-        ds->column(keyIdx).isInteger() ? fb::FbValue(static_cast<std::int64_t>(key.toLongLong())) : fb::FbValue(key.toUtf8());
+    const fb::FbValue value = ds->column(keyIdx).isInteger() ? fb::FbValue(static_cast<std::int64_t>(key.toLongLong()))
+                                                             : fb::FbValue(key.toUtf8());
     filling_ = true;
     ds->locate(keyField_, value);
     filling_ = false;

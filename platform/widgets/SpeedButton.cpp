@@ -63,8 +63,10 @@ void TRSpeedButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   QStyleOptionButton opt;
   opt.initFrom(this);
-  if (isDown()) opt.state |= QStyle::State_Sunken;
-  else opt.state |= QStyle::State_Raised;
+  if (isDown())
+    opt.state |= QStyle::State_Sunken;
+  else
+    opt.state |= QStyle::State_Raised;
   if (!transparent_) {
     style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &opt, &p, this);
   } else {

@@ -15,8 +15,8 @@ namespace sono::test {
 struct BotaoDemo {
   QByteArray descricao;
   QByteArray arquivo = "a.wav";
-  QByteArray atalho;          // empty: null
-  QByteArray arquivoIcone;    // empty: null
+  QByteArray atalho;        // empty: null
+  QByteArray arquivoIcone;  // empty: null
   int indiceIcone = 0;
   QByteArray loop = "N";
 };
@@ -36,18 +36,20 @@ class BoardFixture {
   // returns its PBO_CODIGO.
   int addProfile(const QByteArray& nome, int tamanho, const QList<BotaoDemo>& botoes) {
     Peer peer(db_, kEmbeddedOnly);
-    const int codigo = static_cast<int>(peer.scalar("SELECT GEN_ID(GEN_PERFILBOTOES, 1) FROM RDB$DATABASE").toInteger());
+    const int codigo =
+        static_cast<int>(peer.scalar("SELECT GEN_ID(GEN_PERFILBOTOES, 1) FROM RDB$DATABASE").toInteger());
     peer.exec("INSERT INTO TB_PERFILBOTOES (PBO_CODIGO, PBO_DESCRICAO, PBO_TAMANHO) VALUES (" +
               QByteArray::number(codigo) + ", '" + nome + "', " + QByteArray::number(tamanho) + ")");
     int ordem = 0;
     for (const BotaoDemo& b : botoes) {
       auto texto = [](const QByteArray& v) { return v.isNull() ? QByteArray("NULL") : "'" + v + "'"; };
-      peer.exec("INSERT INTO TB_SONOPAINE (BT_CODIGO, BT_ARQUIVO, BT_DESCRICAO, BT_LOOP, BT_ATALHO, PBO_CODIGO, "
-                "BT_TIPO, BT_ARQUIVOICONE, BT_INDEXICONE, BT_ORDEM) VALUES (GEN_ID(GEN_SONOPAINE, 1), " +
-                texto(b.arquivo) + ", " + texto(b.descricao) + ", " + texto(b.loop) + ", " +
-                texto(b.atalho.isEmpty() ? QByteArray() : b.atalho) + ", " + QByteArray::number(codigo) + ", 'E', " +
-                texto(b.arquivoIcone.isEmpty() ? QByteArray() : b.arquivoIcone) + ", " +
-                QByteArray::number(b.indiceIcone) + ", " + QByteArray::number(++ordem) + ")");
+      peer.exec(
+          "INSERT INTO TB_SONOPAINE (BT_CODIGO, BT_ARQUIVO, BT_DESCRICAO, BT_LOOP, BT_ATALHO, PBO_CODIGO, "
+          "BT_TIPO, BT_ARQUIVOICONE, BT_INDEXICONE, BT_ORDEM) VALUES (GEN_ID(GEN_SONOPAINE, 1), " +
+          texto(b.arquivo) + ", " + texto(b.descricao) + ", " + texto(b.loop) + ", " +
+          texto(b.atalho.isEmpty() ? QByteArray() : b.atalho) + ", " + QByteArray::number(codigo) + ", 'E', " +
+          texto(b.arquivoIcone.isEmpty() ? QByteArray() : b.arquivoIcone) + ", " + QByteArray::number(b.indiceIcone) +
+          ", " + QByteArray::number(++ordem) + ")");
     }
     return codigo;
   }

@@ -68,8 +68,7 @@ class TestBoard : public QObject {
       QCOMPARE(h.board.Botoes[i]->parentWidget(), h.board.Sonopaine->widget());
     }
     // Eleven characters per line at either width.
-    QCOMPARE(h.board.Botoes[0]->caption(),
-             QString("VINHETA DE..." + CR + "DO PROGRAMA..." + CR));
+    QCOMPARE(h.board.Botoes[0]->caption(), QString("VINHETA DE..." + CR + "DO PROGRAMA..." + CR));
     QCOMPARE(h.board.Botoes[1]->caption(), QStringLiteral("Botao 2"));
     QCOMPARE(h.board.Sonopaine->verticalScrollBar()->value(), 0);
   }
@@ -79,14 +78,13 @@ class TestBoard : public QObject {
     QTest::addColumn<QByteArray>("arquivo");
     QTest::addColumn<QByteArray>("descricao");
     QTest::addColumn<QString>("alvo");
-    QTest::newRow("own database") << "N" << QByteArray(R"(C:\Audio\a.mp3)") << QByteArray("A")
-                                  << R"(C:\Audio\a.mp3)";
+    QTest::newRow("own database") << "N" << QByteArray(R"(C:\Audio\a.mp3)") << QByteArray("A") << R"(C:\Audio\a.mp3)";
     QTest::newRow("sibling mode") << "S" << QByteArray(R"(C:\Audio\a.mp3)") << QByteArray("A")
                                   << R"(\\SRV\c\Audio\a.mp3)";
-    QTest::newRow("sibling, lower-case drive") << "S" << QByteArray(R"(c:\Audio\a.mp3)") << QByteArray("A")
-                                               << R"(c:\Audio\a.mp3)";
-    QTest::newRow("sibling mode is exactly S") << "s" << QByteArray(R"(C:\Audio\a.mp3)") << QByteArray("A")
-                                               << R"(C:\Audio\a.mp3)";
+    QTest::newRow("sibling, lower-case drive")
+        << "S" << QByteArray(R"(c:\Audio\a.mp3)") << QByteArray("A") << R"(c:\Audio\a.mp3)";
+    QTest::newRow("sibling mode is exactly S")
+        << "s" << QByteArray(R"(C:\Audio\a.mp3)") << QByteArray("A") << R"(C:\Audio\a.mp3)";
     QTest::newRow("time announcement") << "N" << QByteArray("/x/a.wav") << QByteArray("Hora Certa") << "HORA CERTA";
   }
   void playTargets() {

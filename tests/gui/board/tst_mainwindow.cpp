@@ -162,7 +162,8 @@ class TestMainWindow : public QObject {
     f.addProfile("Perfil", 100, test::botoes(2));
     TDM& dm = f.start();
     auto w = mainWindow(dm);
-    QWidget* alvo = sobreBotao ? static_cast<QWidget*>(w->quadro()->Botoes[1].data()) : w->quadro()->Sonopaine->widget();
+    QWidget* alvo =
+        sobreBotao ? static_cast<QWidget*>(w->quadro()->Botoes[1].data()) : w->quadro()->Sonopaine->widget();
     const QPoint at = sobreBotao ? QPoint(5, 5) : QPoint(alvo->width() - 5, alvo->height() - 5);
     QContextMenuEvent e(QContextMenuEvent::Mouse, at, alvo->mapToGlobal(at));
     QApplication::sendEvent(alvo, &e);

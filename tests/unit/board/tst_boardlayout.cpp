@@ -26,14 +26,13 @@ class TestBoardLayout : public QObject {
     QTest::newRow("exactly one line") << "ABERTURA12" << 10 << QString("ABERTURA12..." + CR);
     QTest::newRow("shorter: unchanged") << "Abertura" << 10 << "Abertura";
     QTest::newRow("one short of a line") << "123456789" << 10 << "123456789";
-    QTest::newRow("no space after the first line") << "ABCDEFGHIJKLMNOPQRSTU" << 10
-                                                    << QString("ABCDEFGHIJ..." + CR);
-    QTest::newRow("blanks and controls trimmed") << QString(" \tVINHETA   DO SHOW") << 9
-                                                 << QString("VINHETA..." + CR + "DO SHOW..." + CR);
-    QTest::newRow("text after the last line dropped") << "AB CD EF GH IJ" << 5
-                                                      << QString("AB CD..." + CR + "EF GH..." + CR);
-    QTest::newRow("11 characters at 100 pixels") << "BOM DIA A TODOS OS OUVINTES" << 100 / 9
-                                                 << QString("BOM DIA A T..." + CR + "OS OUVINTES..." + CR);
+    QTest::newRow("no space after the first line") << "ABCDEFGHIJKLMNOPQRSTU" << 10 << QString("ABCDEFGHIJ..." + CR);
+    QTest::newRow("blanks and controls trimmed")
+        << QString(" \tVINHETA   DO SHOW") << 9 << QString("VINHETA..." + CR + "DO SHOW..." + CR);
+    QTest::newRow("text after the last line dropped")
+        << "AB CD EF GH IJ" << 5 << QString("AB CD..." + CR + "EF GH..." + CR);
+    QTest::newRow("11 characters at 100 pixels")
+        << "BOM DIA A TODOS OS OUVINTES" << 100 / 9 << QString("BOM DIA A T..." + CR + "OS OUVINTES..." + CR);
     QTest::newRow("empty") << "" << 10 << "";
     QTest::newRow("width 0 (button under 9 pixels): unchanged") << "VINHETA" << 0 << "VINHETA";
     QTest::newRow("negative width: unchanged") << "VINHETA" << -3 << "VINHETA";
@@ -93,16 +92,24 @@ class TestBoardLayout : public QObject {
     QTest::addColumn<QString>("descricao");
     QTest::addColumn<bool>("irmao");
     QTest::addColumn<QString>("alvo");
-    QTest::newRow("own mode: as stored") << R"(C:\Audio\a.mp3)" << "Abertura" << false << R"(C:\Audio\a.mp3)";
-    QTest::newRow("sibling: C drive") << R"(C:\Audio\a.mp3)" << "Abertura" << true << R"(\\SRV\c\Audio\a.mp3)";
-    QTest::newRow("sibling: lower-case drive stays") << R"(c:\Audio\a.mp3)" << "Abertura" << true
-                                                     << R"(c:\Audio\a.mp3)";
-    QTest::newRow("sibling: D and E") << R"(D:\x.wav|E:\y.wav)" << "x" << true << R"(\\SRV\d\x.wav|\\SRV\e\y.wav)";
-    QTest::newRow("sibling: every occurrence") << R"(C:\C:\a.wav)" << "x" << true << R"(\\SRV\c\\\SRV\c\a.wav)";
-    QTest::newRow("sibling: other drives stay") << R"(F:\a.wav)" << "x" << true << R"(F:\a.wav)";
-    QTest::newRow("time announcement") << R"(C:\Audio\a.mp3)" << "HORA CERTA" << false << "HORA CERTA";
-    QTest::newRow("time announcement, any case, sibling") << R"(C:\a.mp3)" << "Hora Certa" << true << "HORA CERTA";
-    QTest::newRow("not exactly the words") << "a.mp3" << "HORA CERTA " << false << "a.mp3";
+    QTest::newRow("own mode: as stored") << R"(C:\Audio\a.mp3)"
+                                         << "Abertura" << false << R"(C:\Audio\a.mp3)";
+    QTest::newRow("sibling: C drive") << R"(C:\Audio\a.mp3)"
+                                      << "Abertura" << true << R"(\\SRV\c\Audio\a.mp3)";
+    QTest::newRow("sibling: lower-case drive stays") << R"(c:\Audio\a.mp3)"
+                                                     << "Abertura" << true << R"(c:\Audio\a.mp3)";
+    QTest::newRow("sibling: D and E") << R"(D:\x.wav|E:\y.wav)"
+                                      << "x" << true << R"(\\SRV\d\x.wav|\\SRV\e\y.wav)";
+    QTest::newRow("sibling: every occurrence") << R"(C:\C:\a.wav)"
+                                               << "x" << true << R"(\\SRV\c\\\SRV\c\a.wav)";
+    QTest::newRow("sibling: other drives stay") << R"(F:\a.wav)"
+                                                << "x" << true << R"(F:\a.wav)";
+    QTest::newRow("time announcement") << R"(C:\Audio\a.mp3)"
+                                       << "HORA CERTA" << false << "HORA CERTA";
+    QTest::newRow("time announcement, any case, sibling") << R"(C:\a.mp3)"
+                                                          << "Hora Certa" << true << "HORA CERTA";
+    QTest::newRow("not exactly the words") << "a.mp3"
+                                           << "HORA CERTA " << false << "a.mp3";
   }
   void playTargets() {
     QFETCH(QString, arquivo);
@@ -115,15 +122,24 @@ class TestBoardLayout : public QObject {
   void networkPaths_data() {
     QTest::addColumn<QString>("caminho");
     QTest::addColumn<QString>("local");
-    QTest::newRow("share c") << R"(\\SRV\c\Audio\a.mp3)" << "/mnt/SRV/c/Audio/a.mp3";
-    QTest::newRow("forward slashes") << "//SRV/d/x.wav" << "/mnt/SRV/d/x.wav";
-    QTest::newRow("doubled separators") << R"(\\SRV\c\\Audio\a.mp3)" << "/mnt/SRV/c/Audio/a.mp3";
-    QTest::newRow("local path unchanged") << "/home/a.wav" << "/home/a.wav";
-    QTest::newRow("drive path unchanged") << R"(C:\Audio\a.mp3)" << R"(C:\Audio\a.mp3)";
-    QTest::newRow("server without share: not a network path") << R"(\\SRV)" << R"(\\SRV)";
-    QTest::newRow("climbing out refused") << R"(\\SRV\c\..\..\etc\passwd)" << "";
-    QTest::newRow("three leading separators: not a network path") << R"(\\\SRV\c\a)" << R"(\\\SRV\c\a)";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("share c") << R"(\\SRV\c\Audio\a.mp3)"
+                             << "/mnt/SRV/c/Audio/a.mp3";
+    QTest::newRow("forward slashes") << "//SRV/d/x.wav"
+                                     << "/mnt/SRV/d/x.wav";
+    QTest::newRow("doubled separators") << R"(\\SRV\c\\Audio\a.mp3)"
+                                        << "/mnt/SRV/c/Audio/a.mp3";
+    QTest::newRow("local path unchanged") << "/home/a.wav"
+                                          << "/home/a.wav";
+    QTest::newRow("drive path unchanged") << R"(C:\Audio\a.mp3)"
+                                          << R"(C:\Audio\a.mp3)";
+    QTest::newRow("server without share: not a network path") << R"(\\SRV)"
+                                                              << R"(\\SRV)";
+    QTest::newRow("climbing out refused") << R"(\\SRV\c\..\..\etc\passwd)"
+                                          << "";
+    QTest::newRow("three leading separators: not a network path") << R"(\\\SRV\c\a)"
+                                                                  << R"(\\\SRV\c\a)";
+    QTest::newRow("empty") << ""
+                           << "";
   }
   void networkPaths() {
     QFETCH(QString, caminho);
@@ -158,8 +174,8 @@ class TestBoardLayout : public QObject {
     QTest::newRow("unknown role skipped") << "@Nothing #fff\n@Window #000\nQLabel {}" << 1 << "QLabel {}";
     QTest::newRow("bad colour skipped") << "@Window notacolour\nQLabel {}" << 0 << "QLabel {}";
     QTest::newRow("palette only") << "@Window #000\n" << 1 << "";
-    QTest::newRow("header ends at the first sheet line") << "QLabel {}\n@Window #000\n" << 0
-                                                         << "QLabel {}\n@Window #000\n";
+    QTest::newRow("header ends at the first sheet line") << "QLabel {}\n@Window #000\n"
+                                                         << 0 << "QLabel {}\n@Window #000\n";
     QTest::newRow("byte order mark") << QString(QChar(0xFEFF)) + "@Window #000\nQLabel {}" << 1 << "QLabel {}";
     QTest::newRow("empty") << "" << 0 << "";
   }
