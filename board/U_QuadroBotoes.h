@@ -7,6 +7,8 @@
 // its place in every table here, the index of its action in AL and, plus
 // one, its row's record number in Q_Sonopaine.
 
+#include "platform/audio/AudioFile.h"
+#include "platform/audio/WaveOut.h"
 #include "platform/widgets/ActionList.h"
 #include "platform/widgets/Gauge.h"
 #include "platform/widgets/ImageList.h"
@@ -81,8 +83,8 @@ class TQuadroBotoes : public QObject {
   // button is idle and clear themselves when their object is destroyed.
   QList<QPointer<widgets::TRSpeedButton>> Botoes;
   QList<QPointer<widgets::TGauge>> Barras;
-  QList<QPointer<QObject>> Arquivos;
-  QList<QPointer<QObject>> Saidas;
+  QList<QPointer<TMMAudioFile>> Arquivos;
+  QList<QPointer<TMMWaveOut>> Saidas;
   QList<QPointer<QTimer>> Temporizadores;
   QList<TLinhaBotao> Linhas;
 

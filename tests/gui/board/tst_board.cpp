@@ -285,16 +285,18 @@ class TestBoard : public QObject {
     // by the button.
     h.board.Barras[1] = new widgets::TGauge(h.board.Sonopaine->widget());
     h.board.Temporizadores[1] = new QTimer(b);
-    h.board.Saidas[1] = new QObject(b);
-    h.board.Arquivos[1] = new QObject(b);
+    h.board.Saidas[1] = new TMMWaveOut(b);
+    h.board.Arquivos[1] = new TMMAudioFile(b);
     b->setTag(1);
     QPointer<QTimer> timer = h.board.Temporizadores[1].data();
     QPointer<widgets::TGauge> gauge = h.board.Barras[1].data();
+    QPointer<TMMWaveOut> saida = h.board.Saidas[1].data();
     QSignalSpy start(&h.board, &TQuadroBotoes::montando);
     h.board.MontarBotoes();
     QCOMPARE(start.size(), 1);
     QVERIFY(timer.isNull());
     QVERIFY(gauge.isNull());
+    QVERIFY(saida.isNull());
     for (int i = 0; i < 3; ++i) {
       QVERIFY(h.board.Barras[i].isNull());
       QVERIFY(h.board.Temporizadores[i].isNull());
