@@ -57,7 +57,9 @@ class TQuadroBotoes : public QObject {
 
   // Rebuilds the board for the current row of DS_PerfilBotoes. While a
   // button row is being edited or inserted the rebuild waits until the
-  // edit has ended, so the editor's row is never closed under it.
+  // edit has ended, so the editor's row is never closed under it. The old
+  // buttons are destroyed at once: a rebuild asked for from inside a board
+  // button's own click must be queued, not run in it.
   void MontarBotoes();
   // Lays out every button (and the gauge of a sounding one) in `colunas`
   // columns (fewer than 1 counts as 1).
