@@ -3,6 +3,7 @@
 // CFG_IDIOMA chosen without regard to case, the window translated, and every
 // failure leaving the designed Portuguese texts.
 
+#include "app/Application.h"
 #include "app/data/DM_Sonopaine.h"
 #include "board/U_Sonopaine.h"
 #include "i18n/BuiltinStrings.h"
@@ -171,6 +172,25 @@ class TestMainWindowLanguage : public QObject {
     QCOMPARE(w.lblConfirmacao->text(), QStringLiteral("Confirmación"));
     // The language stays current for the built-in strings and later windows.
     QCOMPARE(i18n::builtinString(i18n::SMsgDlgYes), QStringLiteral("&Sí"));
+  }
+
+  void startSequenceGivesTheBoxesTheLanguage() {
+    test::TestFolder folder;
+    const QString db = folder.newDatabase();
+    folder.writeIni("[BANCO]\r\nCAMINHO=" + text::toAnsi(db) + "\r\n");
+    testing::writeFile(QDir(folder.path()), nomeDoArquivo(), readShipped());
+    {
+      test::Peer peer(db, test::kEmbeddedOnly);
+      peer.exec("UPDATE TB_CONFIGURACAO SET CFG_IDIOMA = '" + text::toAnsi(i18n::LcLanguageName(3082)) + "'");
+    }
+    dialogs::ScopedResponder answers;
+    {
+      app::Application application(folder.path());
+      QCOMPARE(application.mainWindow().BOpcoes->text(), QStringLiteral("Opciones"));
+      QCOMPARE(dialogs::buttonText(dialogs::Yes), QStringLiteral("&Sí"));
+      QCOMPARE(dialogs::buttonText(dialogs::Cancel), QStringLiteral("Cancelar"));
+    }
+    dialogs::setButtonTextProvider({});
   }
 
   void translationErrorIsSwallowed() {
