@@ -23,6 +23,8 @@ namespace sono::i18n {
 // Throws ELcTranslateError (LcError.h) for an index that is not a number,
 // an index outside a collection, or "Name<i>" on what is not a collection;
 // the entries before it stay applied.
+//
+// UI thread only, like every change to the widgets it writes.
 bool LcTranslateComponent(QObject* component);
 
 }  // namespace sono::i18n

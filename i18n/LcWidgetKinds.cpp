@@ -234,7 +234,8 @@ class Columns final : public TLcCollection {
 
 // --- the kinds -------------------------------------------------------------
 
-// What every control has.
+// What every control has. Hint is the tooltip; the board button keeps its
+// play target in a field of its own, which no language file reaches.
 TLcPropTable control() {
   return {text<QWidget>("Hint", &QWidget::toolTip, &QWidget::setToolTip),
           other("Left"),
