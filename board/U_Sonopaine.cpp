@@ -62,7 +62,9 @@ TFrmSonopaine::TFrmSonopaine(QWidget* parent, const QString& pastaPrograma, sono
 
 TFrmSonopaine::~TFrmSonopaine() {
   Fechando = true;
-  // The board before the panels it lives on.
+  // Playback first, so no output of the board calls back into it; then the
+  // board before the panels it lives on.
+  delete tocador_;
   delete quadro_;
 }
 
@@ -87,12 +89,38 @@ void TFrmSonopaine::montarJanela() {
   quadro_->setSkin(sd1_);
   quadro_->setFonteIcones(sono::board::fonteIconesDoSistema());
   quadro_->setLeitorAtalho(sono::board::leitorAtalhoDoSistema());
-  connect(quadro_, &TQuadroBotoes::montando, this, [this] { QtdSequencia = 0; });
+  montarTocador();
+  connect(quadro_, &TQuadroBotoes::montando, this, [this] {
+    QtdSequencia = 0;
+    tocador_->QuadroMontando();
+  });
   connect(quadro_, &TQuadroBotoes::montado, this, &TFrmSonopaine::reiniciarControlesSequencia);
   connect(quadro_, &TQuadroBotoes::popupSolicitado, this, [this](TRSpeedButton* b, QPoint global) {
     PopupMenu1Popup(b);
     PopupMenu1->popup(global);
   });
+}
+
+void TFrmSonopaine::montarTocador() {
+  quadroTocavel_ = std::make_unique<sono::board::TQuadroTocavel>(*quadro_);
+  sono::playback::TJanelaTocador janela;
+  janela.MinutoPendente = &MinutoPendente;
+  janela.SequenciaTocando = &SequenciaTocando;
+  janela.QtdSequencia = &QtdSequencia;
+  janela.CbSequencia = CbSequencia;
+  janela.BPlaySeq = BPlaySeq;
+  janela.BLimpaSeq = BLimpaSeq;
+  janela.lblTocarSequencia = lblTocarSequencia;
+  janela.lblPararSequencia = lblPararSequencia;
+  janela.imagemPressionada = imagemPlaySeqPressionada;
+  janela.imagemSobre = imagemPlaySeqSobre;
+  tocador_ = new sono::playback::TTocadorBotoes(*quadroTocavel_, janela, pasta_, this);
+  tocador_->setObjectName(QStringLiteral("Tocador"));
+  connect(quadro_, &TQuadroBotoes::botaoClicado, tocador_,
+          [this](TRSpeedButton* b) { tocador_->BotaoClick(b); });
+  connect(quadro_, &TQuadroBotoes::acaoExecutada, tocador_, [this](QAction* a) { tocador_->ActionExecute(a); });
+  connect(BPlaySeq, &QAbstractButton::clicked, tocador_, [this] { tocador_->BPlaySeqClick(); });
+  connect(BLimpaSeq, &QAbstractButton::clicked, tocador_, [this] { tocador_->BLimpaSeqClick(); });
 }
 
 void TFrmSonopaine::montarBarraSuperior() {

@@ -4,7 +4,9 @@
 // window's message labels and language list. The window assembles these;
 // the board itself is TQuadroBotoes.
 
+#include "board/QuadroTocavel.h"
 #include "board/U_QuadroBotoes.h"
+#include "playback/U_TocarBotoes.h"
 #include "platform/widgets/DBLookupComboBox.h"
 #include "platform/widgets/PngButton.h"
 
@@ -41,6 +43,8 @@ class TFrmSonopaine : public QMainWindow {
   void setJanelaPerfil(FabricaJanela f) { fabricaPerfil_ = std::move(f); }
 
   sono::board::TQuadroBotoes* quadro() const { return quadro_; }
+  // Button playback, the time announcement and the sequences.
+  sono::playback::TTocadorBotoes* tocador() const { return tocador_; }
   sono::skin::TSkinData* sd1() const { return sd1_; }
   const QString& pastaPrograma() const { return pasta_; }
 
@@ -112,6 +116,7 @@ class TFrmSonopaine : public QMainWindow {
   void montarBarraSuperior();
   void montarPainelOculto();
   void montarMenu();
+  void montarTocador();
   void ajustarPerfil();
   void reiniciarControlesSequencia();
   QLabel* rotulo(const char* nome, const QString& texto);
@@ -119,6 +124,8 @@ class TFrmSonopaine : public QMainWindow {
   QString pasta_;
   sono::skin::TSkinData* sd1_;
   sono::board::TQuadroBotoes* quadro_ = nullptr;
+  std::unique_ptr<sono::board::TQuadroTocavel> quadroTocavel_;
+  sono::playback::TTocadorBotoes* tocador_ = nullptr;
   QPointer<sono::widgets::TRSpeedButton> botaoDoMenu_;
   FabricaJanela fabricaOpcoes_;
   FabricaJanela fabricaPerfil_;
