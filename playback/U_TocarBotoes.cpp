@@ -139,8 +139,9 @@ void TTocadorBotoes::SaidaStop(QObject* sender) {
   if (i < 0 || !saida || quadro_.saida(i) != saida) return;
 
   if (hora_.minutoPendenteDe(saida)) {
+    // TocarHoraCerta clears the flag before the minute starts: that start
+    // may hand over to another announcement, whose hour sets it anew.
     hora_.TocarHoraCerta(quadro_.arquivo(i), saida);
-    *janela_.MinutoPendente = false;
     if (quadro_.saida(i) == saida && !saida->isPlaying()) LiberarPosicao(i);
     return;
   }

@@ -398,6 +398,57 @@ class TestPlayback : public QObject {
     QVERIFY(!e.w->BLimpaSeq->isEnabled() && !e.w->BPlaySeq->isEnabled());
   }
 
+  void sequenceGoesOnAfterAFadeAndTakesLateMarks() {
+    Estudio e({botao("A", som("longo440.wav")), botao("B", som("c660.wav")), botao("C", som("c880.wav"))},
+              dispositivo_);
+    e.w->CbSequencia->setChecked(true);
+    clicar(e.b(0));
+    clicar(e.b(1));
+    MonitorRecorder rec(kDefaultSink);
+    QVERIFY(rec.start());
+    QPointer<TRSpeedButton> velho = e.b(0);
+    clicar(e.w->BPlaySeq);
+    // C joins the end of the sequence while it plays.
+    e.w->CbSequencia->setChecked(true);
+    clicar(e.b(2));
+    e.w->CbSequencia->setChecked(false);
+    QCOMPARE(e.b(2)->tag(), 3);
+    QVERIFY(!e.ativo(2));
+    // Pressing the sounding sequence button fades it; its end hands over.
+    QTRY_VERIFY(e.q().Arquivos[0]->position() >= 800);
+    clicar(e.b(0));
+    QTRY_VERIFY_WITH_TIMEOUT(velho.isNull(), 5000);
+    const ToneAnalysis a(rec.stop(), MonitorRecorder::kRate);
+    const int t440 = inicioDoTom(a, 440), t660 = inicioDoTom(a, 660), t880 = inicioDoTom(a, 880);
+    QVERIFY2(t440 >= 0 && t660 > t440 + 700 && t660 < t440 + 2500 && t880 > t660 + 300,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(t440).arg(t660).arg(t880)));
+  }
+
+  void deviceIsReadWhenAButtonStarts() {
+    const int segundo = deviceNumberNamed(kSecondSink);
+    QVERIFY(segundo >= 0);
+    Estudio e({botao("Um", som("longo440.wav")), botao("Dois", som("e660.wav"))}, dispositivo_);
+    MonitorRecorder recA(kDefaultSink), recB(kSecondSink);
+    QVERIFY(recA.start());
+    QVERIFY(recB.start());
+    clicar(e.b(0));
+    fb::FbDataset* cfg = DM->TB_Configuracao;
+    cfg->edit();
+    cfg->fieldByName(QStringLiteral("CFG_PLACASONOPAINE")).setInteger(segundo);
+    cfg->post();
+    clicar(e.b(1));
+    QCOMPARE(e.q().Saidas[0]->deviceID(), dispositivo_);
+    QCOMPARE(e.q().Saidas[1]->deviceID(), segundo);
+    QTRY_VERIFY_WITH_TIMEOUT(!e.ativo(1), 5000);
+    clicar(e.b(0));
+    QTRY_VERIFY_WITH_TIMEOUT(e.ocioso(), 3000);
+    const ToneAnalysis a(recA.stop(), MonitorRecorder::kRate), b(recB.stop(), MonitorRecorder::kRate);
+    QVERIFY(ouvido(a, 440));
+    QVERIFY(!ouvido(a, 660));
+    QVERIFY(ouvido(b, 660));
+    QVERIFY(!ouvido(b, 440));
+  }
+
   void sequenceStalls_data() {
     QTest::addColumn<bool>("marcandoNaPassagem");
     QTest::newRow("missing file at place 2") << false;
