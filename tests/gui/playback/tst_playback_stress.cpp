@@ -3,7 +3,7 @@
 // Run under the address and thread sanitizer builds as well: it must end
 // with every position idle, no player left and no thread left behind (the
 // leak check runs at exit).
-//   SONO_STRESS_OPS  number of operations (default 4000)
+//   SONO_STRESS_OPS  number of operations (default 10000)
 //   SONO_STRESS_SEED random seed (default fixed, printed)
 
 #include <QDialog>
@@ -51,7 +51,7 @@ class TestPlaybackStress : public QObject {
   }
 
   void randomOperations() {
-    const int ops = envInt("SONO_STRESS_OPS", 4000);
+    const int ops = envInt("SONO_STRESS_OPS", 10000);
     const quint32 seed = quint32(envInt("SONO_STRESS_SEED", 20261211));
     qInfo("stress: %d operations, seed %u", ops, seed);
     QRandomGenerator rnd(seed);
