@@ -73,15 +73,16 @@ class TFrmFuzz : public QMainWindow {
 
 namespace {
 
+// One application for the whole run, destroyed at exit so that what the
+// toolkit holds (fonts among it) is released.
 QApplication& app() {
   static int argc = 1;
   static char arg0[] = "fuzz_lctranslate";
   static char* argv[] = {arg0, nullptr};
-  static QApplication* a = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *a;
+  static const bool offscreen = qputenv("QT_QPA_PLATFORM", "offscreen");
+  (void)offscreen;
+  static QApplication a(argc, argv);
+  return a;
 }
 
 }  // namespace
