@@ -16,9 +16,9 @@ namespace sono::test {
 class Estudio {
  public:
   // The profile "Perfil" with `bs`, played on `dispositivo` (the device
-  // number of the configuration row).
-  explicit Estudio(const QList<BotaoDemo>& bs, int dispositivo, int largura = 1000) {
-    f.addProfile("Perfil", 100, bs);
+  // number of the configuration row), with buttons of `tamanho` pixels.
+  explicit Estudio(const QList<BotaoDemo>& bs, int dispositivo, int largura = 1000, int tamanho = 100) {
+    f.addProfile("Perfil", tamanho, bs);
     {
       Peer peer(f.databasePath(), kEmbeddedOnly);
       peer.exec("UPDATE TB_CONFIGURACAO SET CFG_PLACASONOPAINE = " + QByteArray::number(dispositivo) +
