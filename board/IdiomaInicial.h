@@ -20,8 +20,7 @@ QString arquivoIdioma(const QString& pasta);
 // empty, the entry of that name without regard to case (none when no entry
 // has it); loads the selected language and translates `janela`. Every
 // failure is swallowed: the window keeps its built-in texts.
-void CarregarIdioma(QComboBox* CBIdiomas, QWidget* janela, const QString& arquivo,
-                    const QString& idiomaSalvo) noexcept;
+void CarregarIdioma(QComboBox* CBIdiomas, QWidget* janela, const QString& arquivo, const QString& idiomaSalvo) noexcept;
 
 // The same for the main window, with its installation folder and the
 // configuration row's CFG_IDIOMA.

@@ -41,8 +41,6 @@ QStringList LcClassChain(const QMetaObject* meta) {
   return chain;
 }
 
-QStringList LcClassChain(const QObject* object) {
-  return object ? LcClassChain(object->metaObject()) : QStringList();
-}
+QStringList LcClassChain(const QObject* object) { return object ? LcClassChain(object->metaObject()) : QStringList(); }
 
 }  // namespace sono::i18n

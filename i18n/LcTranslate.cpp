@@ -19,9 +19,7 @@ namespace {
 
 // Another window inside this one's object tree (a dialog parented to it)
 // owns its own components and is translated on its own.
-bool isOtherWindow(const QObject* o) {
-  return qobject_cast<const QMainWindow*>(o) || qobject_cast<const QDialog*>(o);
-}
+bool isOtherWindow(const QObject* o) { return qobject_cast<const QMainWindow*>(o) || qobject_cast<const QDialog*>(o); }
 
 QObject* findOwned(QObject* parent, const QString& name) {
   for (QObject* child : parent->children()) {
@@ -92,7 +90,8 @@ void apply(QObject* root, const TProp& entry, const TLcf& lcf) {
     if (last.kind == LcElement::Line) break;  // the line of this list; what follows is not read
     if (last.kind == LcElement::Item) {
       TLcCollection* items = current ? current->asCollection() : nullptr;
-      if (!items) throw ELcTranslateError("'" + last.name.toStdString() + "' is not a collection in " + describe(entry));
+      if (!items)
+        throw ELcTranslateError("'" + last.name.toStdString() + "' is not a collection in " + describe(entry));
       if (last.index < 0 || last.index >= items->count())
         throw ELcTranslateError("index " + std::to_string(last.index) + " outside the collection in " +
                                 describe(entry));

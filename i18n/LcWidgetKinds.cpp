@@ -76,7 +76,8 @@ TLcPropInfo text(const char* name, Get get, Set set, K kind = K::LongString) {
 
 template <class W, class Get>
 TLcPropInfo readOnlyText(const char* name, Get get, K kind = K::LongString) {
-  TLcPropInfo p = text<W>(name, get, [](W&, const QString&) {}, kind);
+  TLcPropInfo p = text<W>(
+      name, get, [](W&, const QString&) {}, kind);
   p.set = {};
   return p;
 }
@@ -266,11 +267,11 @@ struct Kind {
 };
 
 QList<Kind> makeKinds() {
-  const TLcPropTable form = with(control(), {text<QWidget>("Caption", &QWidget::windowTitle, &QWidget::setWindowTitle)});
+  const TLcPropTable form =
+      with(control(), {text<QWidget>("Caption", &QWidget::windowTitle, &QWidget::setWindowTitle)});
   return {
       // The lookup list shows the data's text; it is not a design text.
-      {&widgets::TDBLookupComboBox::staticMetaObject,
-       with(control(), {readOnlyText<QComboBox>("Text", &comboText)})},
+      {&widgets::TDBLookupComboBox::staticMetaObject, with(control(), {readOnlyText<QComboBox>("Text", &comboText)})},
       {&QComboBox::staticMetaObject,
        with(control(), {text<QComboBox>("Text", &comboText, &setComboText),
                         object<QComboBox>("Items", [](QComboBox& c) { return std::make_unique<ComboItems>(&c); })})},
@@ -281,8 +282,7 @@ QList<Kind> makeKinds() {
       {&QLabel::staticMetaObject, with(control(), {text<QLabel>("Caption", &QLabel::text, &QLabel::setText)})},
       {&QGroupBox::staticMetaObject,
        with(control(), {text<QGroupBox>("Caption", &QGroupBox::title, &QGroupBox::setTitle)})},
-      {&QLineEdit::staticMetaObject,
-       with(control(), {text<QLineEdit>("Text", &QLineEdit::text, &QLineEdit::setText)})},
+      {&QLineEdit::staticMetaObject, with(control(), {text<QLineEdit>("Text", &QLineEdit::text, &QLineEdit::setText)})},
       {&QPlainTextEdit::staticMetaObject,
        with(control(),
             {text<QPlainTextEdit>("Text", &QPlainTextEdit::toPlainText, &QPlainTextEdit::setPlainText),
@@ -290,8 +290,8 @@ QList<Kind> makeKinds() {
       {&QListWidget::staticMetaObject,
        with(control(), {object<QListWidget>("Items", [](QListWidget& l) { return std::make_unique<ListItems>(&l); })})},
       {&QAbstractItemView::staticMetaObject,
-       with(control(),
-            {object<QAbstractItemView>("Columns", [](QAbstractItemView& v) { return std::make_unique<Columns>(&v); })})},
+       with(control(), {object<QAbstractItemView>(
+                           "Columns", [](QAbstractItemView& v) { return std::make_unique<Columns>(&v); })})},
       {&QMenu::staticMetaObject, with(control(), {text<QMenu>("Caption", &QMenu::title, &QMenu::setTitle)})},
       {&QWidget::staticMetaObject, control()},
       {&QAction::staticMetaObject,

@@ -79,10 +79,22 @@ class TFrmTeste : public QDialog {
 
   // Every text a translation could touch, in a fixed order.
   QStringList textos() const {
-    QStringList t{windowTitle(), lblMensagem->text(), lblTeclaEmUso->text(), lblEscolhaOutraTecla->text(),
-                  BOk->text(),   BOk->toolTip(),      GroupBox1->title(),    EdNome->text(),
-                  CBLista->currentText(), CBLookup->currentText(), Memo1->toPlainText(), SBImagem->text(),
-                  Acao->text(),  Acao->toolTip(),     lblInterno->text(),    DlgInterno->windowTitle()};
+    QStringList t{windowTitle(),
+                  lblMensagem->text(),
+                  lblTeclaEmUso->text(),
+                  lblEscolhaOutraTecla->text(),
+                  BOk->text(),
+                  BOk->toolTip(),
+                  GroupBox1->title(),
+                  EdNome->text(),
+                  CBLista->currentText(),
+                  CBLookup->currentText(),
+                  Memo1->toPlainText(),
+                  SBImagem->text(),
+                  Acao->text(),
+                  Acao->toolTip(),
+                  lblInterno->text(),
+                  DlgInterno->windowTitle()};
     for (int i = 0; i < CBLista->count(); ++i) t << CBLista->itemText(i);
     for (int i = 0; i < DBGrid1->columnCount(); ++i) t << DBGrid1->horizontalHeaderItem(i)->text();
     return t;
@@ -187,8 +199,7 @@ class TestLcTranslate : public QObject {
     QTest::addRow("dialog window") << &TFrmTeste::staticMetaObject << (form + QStringList{"TFrmTeste"});
     QTest::addRow("window derived from a window")
         << &TFrmTesteFilha::staticMetaObject << (form + QStringList{"TFrmTeste", "TFrmTesteFilha"});
-    QTest::addRow("main window") << &TFrmPrincipalTeste::staticMetaObject
-                                 << (form + QStringList{"TFrmPrincipalTeste"});
+    QTest::addRow("main window") << &TFrmPrincipalTeste::staticMetaObject << (form + QStringList{"TFrmPrincipalTeste"});
     QTest::addRow("own widget in a namespace")
         << &widgets::TPNGButton::staticMetaObject << QStringList{"TComponent", "TControl", "TWinControl", "TPNGButton"};
     QTest::addRow("toolkit widget") << &QLabel::staticMetaObject
@@ -211,26 +222,38 @@ class TestLcTranslate : public QObject {
     QTest::addColumn<QByteArray>("key");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");  // which text of the window shows it
-    QTest::addRow("window title") << QByteArray("FrmTeste-Caption") << "Test" << "title";
+    QTest::addRow("window title") << QByteArray("FrmTeste-Caption") << "Test"
+                                  << "title";
     QTest::addRow("names and properties without regard to case") << QByteArray("frmteste-CAPTION") << "Test"
-                                                                  << "title";
-    QTest::addRow("label") << QByteArray("lblMensagem-Caption") << "Message" << "lblMensagem";
-    QTest::addRow("button") << QByteArray("BOk-Caption") << "&Save" << "BOk";
-    QTest::addRow("hint") << QByteArray("BOk-Hint") << "Saves" << "BOk.hint";
-    QTest::addRow("picture button") << QByteArray("SBImagem-Caption") << "Picture" << "SBImagem";
-    QTest::addRow("group box") << QByteArray("GroupBox1-Caption") << "Settings" << "GroupBox1";
-    QTest::addRow("edit") << QByteArray("EdNome-Text") << "name" << "EdNome";
-    QTest::addRow("list line, last element") << QByteArray("CBLista-Items.Strings(1)") << "Two" << "CBLista.1";
+                                                                 << "title";
+    QTest::addRow("label") << QByteArray("lblMensagem-Caption") << "Message"
+                           << "lblMensagem";
+    QTest::addRow("button") << QByteArray("BOk-Caption") << "&Save"
+                            << "BOk";
+    QTest::addRow("hint") << QByteArray("BOk-Hint") << "Saves"
+                          << "BOk.hint";
+    QTest::addRow("picture button") << QByteArray("SBImagem-Caption") << "Picture"
+                                    << "SBImagem";
+    QTest::addRow("group box") << QByteArray("GroupBox1-Caption") << "Settings"
+                               << "GroupBox1";
+    QTest::addRow("edit") << QByteArray("EdNome-Text") << "name"
+                          << "EdNome";
+    QTest::addRow("list line, last element") << QByteArray("CBLista-Items.Strings(1)") << "Two"
+                                             << "CBLista.1";
     QTest::addRow("list line, middle element") << QByteArray("CBLista-Items(1).Anything.Else") << "Two"
                                                << "CBLista.1";
-    QTest::addRow("list text picks the entry") << QByteArray("CBLista-Text") << "Três" << "CBLista";
-    QTest::addRow("memo line") << QByteArray("Memo1-Lines.Strings(1)") << "line 2" << "Memo1.1";
+    QTest::addRow("list text picks the entry") << QByteArray("CBLista-Text") << "Três"
+                                               << "CBLista";
+    QTest::addRow("memo line") << QByteArray("Memo1-Lines.Strings(1)") << "line 2"
+                               << "Memo1.1";
     QTest::addRow("grid column title") << QByteArray("DBGrid1-Columns<1>.Title.Caption") << "Size"
                                        << "DBGrid1.1";
-    QTest::addRow("action") << QByteArray("Acao-Caption") << "Delete" << "Acao";
-    QTest::addRow("action hint") << QByteArray("Acao-Hint") << "Deletes" << "Acao.hint";
+    QTest::addRow("action") << QByteArray("Acao-Caption") << "Delete"
+                            << "Acao";
+    QTest::addRow("action hint") << QByteArray("Acao-Hint") << "Deletes"
+                                 << "Acao.hint";
     QTest::addRow("text after a second '-' is not part of the path") << QByteArray("BOk-Caption-Obs") << "&Save"
-                                                                    << "BOk";
+                                                                     << "BOk";
   }
   void translatesEachKind() {
     QFETCH(QByteArray, key);
@@ -352,18 +375,19 @@ class TestLcTranslate : public QObject {
   }
 
   void secondTranslationWritesNothing() {
-    QVERIFY(useLanguage(QStringLiteral("[TFrmTeste]\n"
-                                       "FrmTeste-Caption = Test\n"
-                                       "lblMensagem-Caption = Message\n"
-                                       "BOk-Caption = &Save\n"
-                                       "BOk-Hint = Saves\n"
-                                       "GroupBox1-Caption = Settings:\\s\n"
-                                       "EdNome-Text = name\n"
-                                       "CBLista-Items.Strings(0) = One\n"
-                                       "Memo1-Lines.Strings(1) = line 2\n"
-                                       "DBGrid1-Columns<0>.Title.Caption = Description\n"
-                                       "Acao-Caption = Delete\n"
-                                       "Acao-Hint = Deletes\n")));
+    QVERIFY(
+        useLanguage(QStringLiteral("[TFrmTeste]\n"
+                                   "FrmTeste-Caption = Test\n"
+                                   "lblMensagem-Caption = Message\n"
+                                   "BOk-Caption = &Save\n"
+                                   "BOk-Hint = Saves\n"
+                                   "GroupBox1-Caption = Settings:\\s\n"
+                                   "EdNome-Text = name\n"
+                                   "CBLista-Items.Strings(0) = One\n"
+                                   "Memo1-Lines.Strings(1) = line 2\n"
+                                   "DBGrid1-Columns<0>.Title.Caption = Description\n"
+                                   "Acao-Caption = Delete\n"
+                                   "Acao-Hint = Deletes\n")));
     TFrmTeste w;
     ChangeCounter changes(w);
     QVERIFY(LcTranslateComponent(&w));
@@ -393,9 +417,8 @@ class TestLcTranslate : public QObject {
     lcfc::BuildOptions o;
     o.header = headerTable ? lcfc::HeaderKind::LcHeade2 : lcfc::HeaderKind::LcHeader;
     const QString codePage = langId == 1041 ? QStringLiteral("codepage 932\n") : QStringLiteral("codepage 1252\n");
-    QVERIFY(useLanguage(codePage +
-                            QStringLiteral("[TFrmTeste]\nCBLista-Items.Strings(0) = 日本語の項目\n"
-                                           "lblMensagem-Caption = 日本語\n"),
+    QVERIFY(useLanguage(codePage + QStringLiteral("[TFrmTeste]\nCBLista-Items.Strings(0) = 日本語の項目\n"
+                                                  "lblMensagem-Caption = 日本語\n"),
                         langId, o));
     TFrmTeste w;
     QVERIFY(LcTranslateComponent(&w));
@@ -407,9 +430,10 @@ class TestLcTranslate : public QObject {
     dialogs::ScopedResponder answers;
     TFrmTeste w;
     w.avisarConflito();
-    QVERIFY(useLanguage(QStringLiteral("[TFrmTeste]\n"
-                                       "lblTeclaEmUso-Caption = This key is already used by another button.\n"
-                                       "lblEscolhaOutraTecla-Caption = Choose another key.\n")));
+    QVERIFY(
+        useLanguage(QStringLiteral("[TFrmTeste]\n"
+                                   "lblTeclaEmUso-Caption = This key is already used by another button.\n"
+                                   "lblEscolhaOutraTecla-Caption = Choose another key.\n")));
     QVERIFY(LcTranslateComponent(&w));
     w.avisarConflito();
     QCOMPARE(answers.texts(),

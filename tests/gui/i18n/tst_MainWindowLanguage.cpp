@@ -43,12 +43,24 @@ QStringList textos(const TFrmSonopaine& w) {
   return t;
 }
 
-const QStringList kPortugues{
-    "Kyrel Sonopaine 2015", "Perfil: ", "Editar Perfil", "Opções", "Marcar sequência", "Tocar sequência",
-    "Limpar sequência", "Tocar sequência", "Parar sequência", "Deseja realmente excluir este botão?", "Confirmação",
-    "Digite a nova posição do botão", "Posição informada inválida",
-    "Há uma nova atualização disponível. Deseja atualizar o sistema agora?", "Excluir Botão", "Alterar Botão",
-    "Alterar Posição", "Adicionar Botão"};
+const QStringList kPortugues{"Kyrel Sonopaine 2015",
+                             "Perfil: ",
+                             "Editar Perfil",
+                             "Opções",
+                             "Marcar sequência",
+                             "Tocar sequência",
+                             "Limpar sequência",
+                             "Tocar sequência",
+                             "Parar sequência",
+                             "Deseja realmente excluir este botão?",
+                             "Confirmação",
+                             "Digite a nova posição do botão",
+                             "Posição informada inválida",
+                             "Há uma nova atualização disponível. Deseja atualizar o sistema agora?",
+                             "Excluir Botão",
+                             "Alterar Botão",
+                             "Alterar Posição",
+                             "Adicionar Botão"};
 
 const QStringList kIngles{"Kyrel Sonopaine 2015",
                           "Profile: ",
@@ -122,17 +134,14 @@ class TestMainWindowLanguage : public QObject {
     const QByteArray shipped = readShipped();
     const QString ingles = i18n::LcLanguageName(1033);
     QTest::addRow("English by its name") << ingles << shipped << nomeDoArquivo() << 1033 << kIngles;
-    QTest::addRow("English in other letter case") << ingles.toUpper() << shipped << nomeDoArquivo() << 1033
-                                                  << kIngles;
-    QTest::addRow("file name in other letter case") << ingles << shipped << nomeDoArquivo().toUpper() << 1033
-                                                    << kIngles;
-    QTest::addRow("no saved language: Portuguese") << QString() << shipped << nomeDoArquivo() << 1046
-                                                   << kPortugues;
-    QTest::addRow("language the file does not offer") << QStringLiteral("Klingon") << shipped << nomeDoArquivo()
-                                                      << 0 << kPortugues;
+    QTest::addRow("English in other letter case") << ingles.toUpper() << shipped << nomeDoArquivo() << 1033 << kIngles;
+    QTest::addRow("file name in other letter case")
+        << ingles << shipped << nomeDoArquivo().toUpper() << 1033 << kIngles;
+    QTest::addRow("no saved language: Portuguese") << QString() << shipped << nomeDoArquivo() << 1046 << kPortugues;
+    QTest::addRow("language the file does not offer")
+        << QStringLiteral("Klingon") << shipped << nomeDoArquivo() << 0 << kPortugues;
     QTest::addRow("no language file") << ingles << QByteArray() << nomeDoArquivo() << 0 << kPortugues;
-    QTest::addRow("not a language file") << ingles << QByteArray("MZ not really") << nomeDoArquivo() << 0
-                                         << kPortugues;
+    QTest::addRow("not a language file") << ingles << QByteArray("MZ not really") << nomeDoArquivo() << 0 << kPortugues;
   }
   void languageAtCreation() {
     QFETCH(QString, idioma);
@@ -165,8 +174,7 @@ class TestMainWindowLanguage : public QObject {
       ids << w.CBIdiomas->itemData(i).toInt();
     }
     QCOMPARE(ids, (QList<qint32>{1046, 1033, 3082}));
-    QCOMPARE(nomes, (QStringList{i18n::LcLanguageName(1046), i18n::LcLanguageName(1033),
-                                 i18n::LcLanguageName(3082)}));
+    QCOMPARE(nomes, (QStringList{i18n::LcLanguageName(1046), i18n::LcLanguageName(1033), i18n::LcLanguageName(3082)}));
     QCOMPARE(w.CBIdiomas->currentIndex(), 2);
     QCOMPARE(w.BEditarPerfil->text(), QStringLiteral("Editar perfil"));
     QCOMPARE(w.lblConfirmacao->text(), QStringLiteral("Confirmación"));
@@ -197,9 +205,9 @@ class TestMainWindowLanguage : public QObject {
     // The English entries apply from the last one written: BEditarPerfil,
     // then the broken entry, which ends the translation before BOpcoes.
     const auto pt = testing::source(QStringLiteral("language 1046\n"));
-    const auto en = testing::source(QStringLiteral(
-        "language 1033\n[TFrmSonopaine]\nBOpcoes-Caption = Options\nCBIdiomas-Items<0>.Caption = x\n"
-        "BEditarPerfil-Caption = Edit Profile\n"));
+    const auto en = testing::source(
+        QStringLiteral("language 1033\n[TFrmSonopaine]\nBOpcoes-Caption = Options\nCBIdiomas-Items<0>.Caption = x\n"
+                       "BEditarPerfil-Caption = Edit Profile\n"));
     dialogs::ScopedResponder answers;
     Instalacao inst(i18n::LcLanguageName(1033), lcfc::buildLanguageFile({pt, en}), nomeDoArquivo());
     TFrmSonopaine w(nullptr, inst.folder.path(), DM->sd1);

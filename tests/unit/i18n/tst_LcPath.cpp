@@ -32,13 +32,11 @@ class TestLcPath : public QObject {
     QTest::addRow("line") << QByteArray("Items(2)") << QByteArray("Items") << LcElement::Line << 2;
     QTest::addRow("item") << QByteArray("Columns<10>") << QByteArray("Columns") << LcElement::Item << 10;
     QTest::addRow("no closing bracket") << QByteArray("Strings(7") << QByteArray("Strings") << LcElement::Line << 7;
-    QTest::addRow("text after the bracket") << QByteArray("Items(3)x") << QByteArray("Items") << LcElement::Line
-                                            << 3;
+    QTest::addRow("text after the bracket") << QByteArray("Items(3)x") << QByteArray("Items") << LcElement::Line << 3;
     QTest::addRow("'<' wins over '('") << QByteArray("A(1)<4>") << QByteArray("A(1)") << LcElement::Item << 4;
     QTest::addRow("'<' anywhere") << QByteArray("A<2") << QByteArray("A") << LcElement::Item << 2;
     QTest::addRow("negative") << QByteArray("Items(-1)") << QByteArray("Items") << LcElement::Line << -1;
-    QTest::addRow("largest") << QByteArray("Items(2147483647)") << QByteArray("Items") << LcElement::Line
-                             << 2147483647;
+    QTest::addRow("largest") << QByteArray("Items(2147483647)") << QByteArray("Items") << LcElement::Line << 2147483647;
   }
   void readsElements() {
     QFETCH(QByteArray, element);
