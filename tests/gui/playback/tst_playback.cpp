@@ -54,6 +54,7 @@ class TestPlayback : public QObject {
 
  private slots:
   void initTestCase() {
+    manterMotorCarregado();
     const QString problem = useTestSoundServer();
     if (!problem.isEmpty()) QFAIL(qPrintable(problem));
     dispositivo_ = deviceNumberNamed(kDefaultSink);

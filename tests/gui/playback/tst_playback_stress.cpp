@@ -6,8 +6,6 @@
 //   SONO_STRESS_OPS  number of operations (default 10000)
 //   SONO_STRESS_SEED random seed (default fixed, printed)
 
-#include <dlfcn.h>
-
 #include <QDialog>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -41,10 +39,7 @@ class TestPlaybackStress : public QObject {
 
  private slots:
   void initTestCase() {
-    // The embedded engine is a plugin the client library unloads when the
-    // last attachment closes; the thread sanitizer, told to leave its calls
-    // alone, must not see it go.
-    dlopen("/usr/lib/x86_64-linux-gnu/firebird/3.0/plugins/libEngine12.so", RTLD_NOW | RTLD_NODELETE);
+    manterMotorCarregado();
     const QString problem = useTestSoundServer();
     if (!problem.isEmpty()) QFAIL(qPrintable(problem));
     QVERIFY(dir_.isValid());
