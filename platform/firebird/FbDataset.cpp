@@ -5,7 +5,7 @@
 #include "platform/firebird/FbTransaction.h"
 #include "platform/text/CodePage.h"
 
-#include <QRegularExpression>
+#include "platform/firebird/SqlLexing.h"
 
 #include <algorithm>
 
@@ -280,8 +280,7 @@ void FbDataset::setCurrentValue(int i, const FbValue& v) {
 }
 
 FbValue FbDataset::drawGenerator() {
-  static const QRegularExpression ident(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]*$"));
-  if (!ident.match(generator_.generator).hasMatch())
+  if (!isPlainIdentifier(generator_.generator))
     throw FbError(QStringLiteral("Invalid generator name: %1").arg(generator_.generator));
   const QByteArray sql = "SELECT GEN_ID(" + generator_.generator.toLatin1() + ", " +
                          QByteArray::number(generator_.increment) + ") FROM RDB$DATABASE";
@@ -496,8 +495,7 @@ FbField FbDataset::fieldByName(const QString& name) {
 // ---------------------------------------------------------------- FbTable
 
 void FbTable::setTableName(const QString& name) {
-  static const QRegularExpression ident(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]*$"));
-  if (!ident.match(name).hasMatch()) throw FbError(QStringLiteral("Invalid table name: %1").arg(name));
+  if (!isPlainIdentifier(name)) throw FbError(QStringLiteral("Invalid table name: %1").arg(name));
   if (active()) close();
   table_ = name;
   setSql("SELECT * FROM " + name.toUpper().toLatin1());

@@ -5,7 +5,7 @@
 #include "platform/firebird/FbStatement.h"
 #include "platform/firebird/FbTransaction.h"
 
-#include <QRegularExpression>
+#include "platform/firebird/SqlLexing.h"
 
 namespace sono::fb {
 
@@ -20,11 +20,10 @@ void FbStoredProc::setParam(const QString& name, const FbValue& v) {
 }
 
 void FbStoredProc::execProc() {
-  static const QRegularExpression ident(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]*$"));
   if (!db_) throw FbError(QStringLiteral("Database not assigned"));
   FbTransaction* t = tra_ ? tra_ : db_->defaultTransaction();
   if (!t) throw FbError(QStringLiteral("Transaction not assigned"));
-  if (!ident.match(name_).hasMatch()) throw FbError(QStringLiteral("Invalid procedure name: %1").arg(name_));
+  if (!isPlainIdentifier(name_)) throw FbError(QStringLiteral("Invalid procedure name: %1").arg(name_));
 
   FbStatement meta(*db_, *t,
                    "SELECT TRIM(RDB$PARAMETER_NAME) FROM RDB$PROCEDURE_PARAMETERS "

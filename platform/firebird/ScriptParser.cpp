@@ -1,7 +1,10 @@
 #include "platform/firebird/ScriptParser.h"
 
+#include "platform/firebird/SqlLexing.h"
+
 #include <QByteArrayList>
 
+#include <algorithm>
 #include <cstring>
 
 namespace sono::fb {
@@ -125,19 +128,8 @@ ParsedScript parseScript(const QByteArray& script) {
     if (current.trimmed().isEmpty()) startLine = line;
     if (ch == '\n') ++line;
     if (ch == '\'' || ch == '"') {
-      qsizetype j = i + 1;
-      while (j < n) {
-        if (script[j] == '\n') ++line;
-        if (script[j] == ch) {
-          if (j + 1 < n && script[j + 1] == ch) {
-            j += 2;
-            continue;
-          }
-          break;
-        }
-        ++j;
-      }
-      const qsizetype end = j < n ? j + 1 : n;
+      const qsizetype end = endOfQuoted(script, i);
+      line += static_cast<int>(std::count(script.constData() + i, script.constData() + end, '\n'));
       current.append(script.constData() + i, end - i);
       i = end;
     } else if (ch == '-' && i + 1 < n && script[i + 1] == '-') {

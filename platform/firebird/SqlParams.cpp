@@ -1,5 +1,7 @@
 #include "platform/firebird/SqlParams.h"
 
+#include "platform/firebird/SqlLexing.h"
+
 namespace sono::fb {
 namespace {
 
@@ -16,19 +18,7 @@ ParsedSql parseNamedParams(const QByteArray& sql) {
   while (i < n) {
     const char c = sql[i];
     if (c == '\'' || c == '"') {
-      // Literal or quoted identifier; a doubled quote stays inside.
-      qsizetype j = i + 1;
-      while (j < n) {
-        if (sql[j] == c) {
-          if (j + 1 < n && sql[j + 1] == c) {
-            j += 2;
-            continue;
-          }
-          break;
-        }
-        ++j;
-      }
-      const qsizetype end = j < n ? j + 1 : n;
+      const qsizetype end = endOfQuoted(sql, i);
       out.sql.append(sql.constData() + i, end - i);
       i = end;
     } else if (c == '-' && i + 1 < n && sql[i + 1] == '-') {
