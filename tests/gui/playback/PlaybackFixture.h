@@ -2,8 +2,6 @@
 // The main window over a real database whose buttons play through the test
 // sound server's default sink, with a clock the test sets.
 
-#include <dlfcn.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QTime>
@@ -15,12 +13,7 @@
 
 namespace sono::test {
 
-// The embedded engine is a plugin the client library unloads when the last
-// attachment closes; the thread sanitizer, told to leave its calls alone,
-// must not see it go. Harmless elsewhere.
-inline void manterMotorCarregado() {
-  dlopen("/usr/lib/x86_64-linux-gnu/firebird/3.0/plugins/libEngine12.so", RTLD_NOW | RTLD_NODELETE);
-}
+inline void manterMotorCarregado() { keepEmbeddedEngineLoaded(); }
 
 class Estudio {
  public:
