@@ -32,6 +32,17 @@ int inicioDoTom(const ToneAnalysis& a, double freq, int desde = 0) {
 // Whether `freq` sounds clearly anywhere in the recording.
 bool ouvido(const ToneAnalysis& a, double freq) { return inicioDoTom(a, freq) >= 0; }
 
+// Twenty place icons in an icon library, so that marking shows them.
+bool escreverIconesDeLugar(const QString& arquivo) {
+  pe::PeWriter lib;
+  for (int i = 0; i < 20; ++i) {
+    QImage img(32, 32, QImage::Format_ARGB32);
+    img.fill(QColor::fromHsv(i * 17, 200, 200));
+    lib.addIconGroup(pe::ResourceName::fromId(quint16(i + 1)), {img});
+  }
+  return lib.write(arquivo);
+}
+
 }  // namespace
 
 class TestPlayback : public QObject {
@@ -289,13 +300,7 @@ class TestPlayback : public QObject {
     QList<BotaoDemo> bs{botao("A", som("c440.wav")), botao("B", som("c660.wav")), botao("C", som("c880.wav")),
                         botao("Fora", som("longo440.wav"))};
     Estudio e(bs, dispositivo_);
-    pe::PeWriter lib;
-    for (int i = 0; i < 20; ++i) {
-      QImage img(32, 32, QImage::Format_ARGB32);
-      img.fill(QColor::fromHsv(i * 17, 200, 200));
-      lib.addIconGroup(pe::ResourceName::fromId(quint16(i + 1)), {img});
-    }
-    QVERIFY(lib.write(e.f.folder.file(QStringLiteral("IconList.dll"))));
+    QVERIFY(escreverIconesDeLugar(e.f.folder.file(QStringLiteral("IconList.dll"))));
     e.q().MontarBotoes();
     QCOMPARE(e.q().ImageSeq->count(), 20);
 
@@ -349,13 +354,7 @@ class TestPlayback : public QObject {
     for (int i = 0; i < 22; ++i) bs << botao("B" + QByteArray::number(i), som("c440.wav"));
     dialogs::ScopedResponder r;
     Estudio e(bs, dispositivo_);
-    pe::PeWriter lib;
-    for (int i = 0; i < 20; ++i) {
-      QImage img(32, 32, QImage::Format_ARGB32);
-      img.fill(QColor::fromHsv(i * 17, 200, 200));
-      lib.addIconGroup(pe::ResourceName::fromId(quint16(i + 1)), {img});
-    }
-    QVERIFY(lib.write(e.f.folder.file(QStringLiteral("IconList.dll"))));
+    QVERIFY(escreverIconesDeLugar(e.f.folder.file(QStringLiteral("IconList.dll"))));
     e.q().MontarBotoes();
     e.w->CbSequencia->setChecked(true);
     for (int i = 0; i < 21; ++i) e.w->tocador()->BotaoClick(e.b(i));
