@@ -89,3 +89,9 @@ function(sono_add_fuzzer name)
     set_tests_properties(${name} PROPERTIES LABELS "${A_LABELS}" TIMEOUT 300)
   endif()
 endfunction()
+
+# Runs one of our tools during the build. In a sanitizer build the tools are
+# instrumented too, and Qt's own uninstrumented threads would make the thread
+# sanitizer fail the build on reports that are not ours; the tools are tested
+# as programs elsewhere, so here they only do their work.
+set(SONO_RUN_TOOL ${CMAKE_COMMAND} -E env TSAN_OPTIONS=report_bugs=0 ASAN_OPTIONS=detect_leaks=0)
